@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs from Debian's packages whatever the builds, the tests and the demo need and this
+# machine lacks. Safe to run again: it installs nothing when everything is there.
+set -euo pipefail
+
+packages=(
+    cmake make g++ googletest libgtest-dev libbenchmark-dev clang-format
+    g++-mingw-w64-i686 binutils-mingw-w64-i686
+    wine wine32:i386 wine64 fonts-wine xvfb xauth
+    ghostscript imagemagick hp2xx hershey-fonts-data
+    libplplot-dev gnuplot-nox
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing+=("$package")
+done
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo_cmd[@]}" dpkg --add-architecture i386
+fi
+log=$(mktemp)
+if ! { "${sudo_cmd[@]}" apt-get update -qq &&
+       DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq \
+           --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+    tail -n 40 "$log"
+    echo "setup: installing failed (full log: $log)" >&2
+    exit 1
+fi
+rm -f "$log"
+echo "Installed."

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Runs every test of both builds: the native build (plain and under AddressSanitizer/UBSan) and
+# the 32-bit Windows build under Wine; then checks that both builds wrote the same files.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+bash scripts/setup.sh || exit 1
+
+failures=()
+run_step() {
+    local label=$1
+    shift
+    echo "== $label"
+    if ! "$@"; then
+        failures+=("$label")
+    fi
+}
+
+build() {
+    local log="build/$1-build.log"
+    cmake --preset "$1" >"$log" 2>&1 && cmake --build --preset "$1" >>"$log" 2>&1 ||
+        { tail -n 60 "$log"; return 1; }
+}
+
+mkdir -p build
+run_step "native: build" build native
+run_step "native: tests" ctest --preset native -j2
+run_step "native-asan: build" build native-asan
+run_step "native-asan: tests" ctest --preset native-asan -j2
+run_step "mingw32: build" build mingw32
+
+# shellcheck source=wine-session.sh
+source "$root/scripts/wine-session.sh"
+if wine_can_run_32bit; then
+    wine_session_start
+    run_step "mingw32: tests under Wine" ctest --preset mingw32
+    run_step "both builds wrote the same files" bash "$root/scripts/compare-builds.sh"
+else
+    echo "== mingw32: tests under Wine SKIPPED"
+    echo "   This machine cannot run 32-bit programs (the kernel's IA-32 emulation is off), so"
+    echo "   Wine cannot start the 32-bit Windows programs. The Windows build was built, not run."
+fi
+
+echo
+if [ ${#failures[@]} -eq 0 ]; then
+    echo "All test steps passed."
+    exit 0
+fi
+printf 'Failed: %s\n' "${failures[@]}"
+exit 1

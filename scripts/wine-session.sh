@@ -1,0 +1,52 @@
+# Sourced by the scripts that run Windows programs: one Wine prefix, one persistent wineserver
+# and, when no display is set, an Xvfb display of our own for the whole run.
+# After sourcing, call wine_session_start; the session ends when the shell exits.
+
+VELORA_WINEPREFIX_DEFAULT="${XDG_CACHE_HOME:-$HOME/.cache}/velora/wineprefix"
+export WINEPREFIX="${WINEPREFIX:-$VELORA_WINEPREFIX_DEFAULT}"
+export WINEARCH=win32
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+
+velora_xvfb_pid=""
+
+wine_session_stop() {
+    wineserver -k >/dev/null 2>&1 || true
+    if [ -n "$velora_xvfb_pid" ]; then
+        kill "$velora_xvfb_pid" >/dev/null 2>&1 || true
+        wait "$velora_xvfb_pid" 2>/dev/null || true
+    fi
+}
+
+wine_session_start() {
+    if [ -z "${DISPLAY:-}" ]; then
+        local n
+        for n in $(seq 91 120); do
+            if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+                Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+                velora_xvfb_pid=$!
+                export DISPLAY=":$n"
+                break
+            fi
+        done
+        for _ in $(seq 1 50); do
+            [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break
+            sleep 0.1
+        done
+    fi
+    trap wine_session_stop EXIT
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        echo "Making the Wine prefix $WINEPREFIX (once)..."
+        wineboot -i >/dev/null 2>&1 || true
+        wineserver -w
+    fi
+    # One server for every program of the run: each start of Wine then stays cheap.
+    wineserver -p >/dev/null 2>&1 || true
+}
+
+# True when this machine can run Wine's 32-bit loader. Some hosts run 64-bit user code only
+# (the kernel's IA-32 emulation is off); 32-bit Windows programs cannot run there at all.
+wine_can_run_32bit() {
+    timeout 20 /usr/lib/wine/wine --version >/dev/null 2>&1
+}

@@ -1,0 +1,66 @@
+#include "support/testfiles.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace testing_support {
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+void writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+bool fileExists(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file)
+        std::fclose(file);
+    return file != nullptr;
+}
+
+std::string dataPath(const std::string& name) { return std::string(VELORA_TEST_DATA) + "/" + name; }
+
+#ifdef _WIN32
+bool hasTool(const char*) { return false; }
+int runCommand(const std::string&, std::string*) { return -1; }
+#else
+bool hasTool(const char* program) {
+    return std::system(("command -v " + std::string(program) + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+int runCommand(const std::string& command, std::string* output) {
+    std::FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (!pipe)
+        return -1;
+    std::string text;
+    char chunk[4096];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0)
+        text.append(chunk, got);
+    const int status = pclose(pipe);
+    if (output)
+        *output = text;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+#endif
+
+std::string ghostscriptProblems(const std::string& epsPath) {
+    if (!hasTool("gs"))
+        return "";
+    std::string output;
+    const int status =
+        runCommand("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=bbox '" + epsPath + "'", &output);
+    if (status == 0 && output.find("Error") == std::string::npos)
+        return "";
+    return output.empty() ? "gs failed" : output;
+}
+
+} // namespace testing_support

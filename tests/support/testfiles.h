@@ -1,0 +1,25 @@
+// Helpers the tests share: reading whole files, and asking outside programs (Ghostscript,
+// ImageMagick) for their opinion of a file where they are installed.
+#pragma once
+
+#include <string>
+
+namespace testing_support {
+
+// The whole file as bytes; empty if it cannot be read.
+std::string readFile(const std::string& path);
+void writeFile(const std::string& path, const std::string& bytes);
+bool fileExists(const std::string& path);
+// A file of the checked-in test data.
+std::string dataPath(const std::string& name);
+
+// True when the program can be run here (never under Wine: it has no Linux programs).
+bool hasTool(const char* program);
+// Runs a shell command and returns its exit status and what it printed.
+int runCommand(const std::string& command, std::string* output = nullptr);
+
+// Renders an EPS file with Ghostscript's bbox device; empty on success, else what gs said.
+// Without Ghostscript it answers success.
+std::string ghostscriptProblems(const std::string& epsPath);
+
+} // namespace testing_support

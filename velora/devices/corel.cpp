@@ -1,0 +1,64 @@
+#include "devices/corel.h"
+
+#include "common/endprocess.h"
+
+#include <iostream>
+
+corel::corel(char* name) { in(name); }
+
+corel::~corel() { cl(); }
+
+void corel::in(char* name) {
+    const char* fileName = name ? name : "";
+    if (!out.open(fileName)) {
+        std::cout << "corel::error : " << fileName << " nicht ge\xf6" "ffnet\r\n";
+        velora::endProcess();
+    }
+    out.put("SP1\r\nPW0.3\r\n");
+}
+
+void corel::cl() {
+    out.put("\r\n");
+    out.close();
+}
+
+void corel::sp(int col) {
+    out.put("SP");
+    out.putInt(static_cast<long long>(col) + 1);
+    out.put("\r\n");
+}
+
+void corel::pw(float w) {
+    out.put("PW");
+    out.putG(w);
+    out.put("\r\n");
+}
+
+void corel::pu() { out.put("PU;\r\n"); }
+
+void corel::pd() { out.put("PD;\r\n"); }
+
+void corel::pa(float x, float y) {
+    out.put("PA");
+    out.putInt(velora::truncateToInt(x));
+    out.put(',');
+    out.putInt(velora::truncateToInt(y));
+    out.put("\r\n");
+}
+
+void corel::frame(float x1, float y1, float x2, float y2) {
+    pu();
+    pa(x1, y1);
+    pd();
+    pa(x2, y1);
+    pa(x2, y2);
+    pa(x1, y2);
+    pa(x1, y1);
+    pu();
+}
+
+void corel::sb(float x1, float y1, float x2, float y2, char*) { frame(x1, y1, x2, y2); }
+
+void corel::pb(float x1, float y1, float x2, float y2, bitmap&) { frame(x1, y1, x2, y2); }
+
+void corel::pb(float x1, float y1, float x2, float y2, bitmap24&) { frame(x1, y1, x2, y2); }

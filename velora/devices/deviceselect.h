@@ -1,0 +1,69 @@
+// deviceselect: the one place that knows which output devices are open. Every two-letter device
+// command in page coordinates is forwarded to each open device: the EPS writer, the HPGL writer
+// and the screen window.
+#pragma once
+
+#include "common/api.h"
+#include "devices/deviceflags.h"
+
+class WinScr;
+class postscript;
+class corel;
+class bitmap;
+class bitmap24;
+class PlotPuffer;
+
+class VELORA_API deviceselect {
+public:
+    explicit deviceselect(HINSTANCE instance);
+    ~deviceselect();
+    deviceselect(const deviceselect&) = delete;
+    deviceselect& operator=(const deviceselect&) = delete;
+
+    // Opens the devices named in `dev` that are not open yet. `name` is the window title and the
+    // file name (its extension is replaced); `posSize` the window placement text, or null.
+    void in(DEVICE dev, char name[], char* posSize);
+    // Deletes the screen device, the EPS writer and the HPGL writer; files are finished.
+    void cl();
+    // As cl, but first closes the screen window and waits for its thread to end.
+    void cl1();
+
+    void pu();
+    void pd();
+    void pa(float x, float y);
+    void pw(float w);
+    void sp(int col);
+    void cr(float x1, float y1, float x2, float y2, ClearFlag f);
+    void sb(float x1, float y1, float x2, float y2, char name[]);
+    void pb(float x1, float y1, float x2, float y2, bitmap& b);
+    void pb(float x1, float y1, float x2, float y2, bitmap24& b);
+    void np();
+    void cp();
+    void st();
+    void st_cp();
+
+    // Services of the screen alone; without a screen they do nothing and answer 0 or null.
+    void svb();
+    PlotPuffer* spp(unsigned int n);
+    unsigned int gsppe();
+    void sdp(int x, int y);
+    void pointBox(float x1, float y1, float x2, float y2, unsigned short id);
+    void pointBoxDim(float x1, float y1, float x2, float y2, unsigned short id);
+    void errorHandel(unsigned short id);
+
+protected:
+    DEVICE flags;
+    float devx, devy;
+    float xscale;
+    float yscale;
+    int pendown;
+    WinScr* winscr;
+    HINSTANCE instance;
+    postscript* psfile;
+    corel* pltfile;
+
+private:
+    void setdoublesize();
+    void setmaximize();
+    void openScreen(char name[], char* posSize);
+};
