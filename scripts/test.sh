@@ -29,6 +29,7 @@ run_step "native: tests" ctest --preset native -j2
 run_step "native-asan: build" build native-asan
 run_step "native-asan: tests" ctest --preset native-asan -j2
 run_step "mingw32: build" build mingw32
+run_step "installed package works for clients" bash scripts/install-check.sh
 
 # shellcheck source=wine-session.sh
 source "$root/scripts/wine-session.sh"

@@ -45,8 +45,7 @@ TEST(NumberFormat, CoordinatesAreCutTowardsZeroToHundredths) {
 // The integer fast path must give exactly what the general form gives for the cut value.
 TEST(NumberFormat, FastPathAgreesWithGeneralFormForEveryHundredth) {
     for (long long k = -999999; k <= 999999; ++k) {
-        if (k == 0)
-            continue;
+        if (k == 0) continue;
         const double points = static_cast<double>(k) / 100.0;
         const std::string expected = g(static_cast<float>(std::trunc(100.0 * points) / 100.0));
         ASSERT_EQ(hundredths(points), expected) << "k = " << k;

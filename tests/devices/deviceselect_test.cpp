@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using eps_test::bodyOf;
 using eps_test::name;
 using testing_support::fileExists;
@@ -92,3 +94,17 @@ TEST(DeviceSelect, DoubleSizeReachesTheEpsWriter) {
     devices.cl();
     EXPECT_NE(readFile("doublesel.eps").find("35 830 m\r\n"), std::string::npos);
 }
+
+#ifndef _WIN32
+// The portable build has no screen: it says so in one line and still opens the files.
+TEST(DeviceSelect, ScreenWithoutScreenDeviceSaysSoAndOpensTheFiles) {
+    deviceselect devices(nullptr);
+    testing::internal::CaptureStderr();
+    devices.in(SCREEN | EPS, name("noscreen"), nullptr);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("SCREEN"), std::string::npos);
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1);
+    EXPECT_TRUE(fileExists("noscreen.tmp"));
+    devices.cl();
+}
+#endif

@@ -12,6 +12,8 @@ std::string bodyOf(const std::string& file) {
     return file.substr(begin + prologueEnd.size(), end - begin - prologueEnd.size());
 }
 
-char* name(const char* text) { return const_cast<char*>(text); }
+char* name(const char* text) {
+    return const_cast<char*>(text);
+}
 
 } // namespace eps_test

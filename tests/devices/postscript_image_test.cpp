@@ -85,9 +85,8 @@ TEST(PostScriptImage, BmpFileRowsSkipTheirPadding) {
         postscript writer(name("three.eps"));
         writer.sb(0, 0, 3, 2, name("three"));
     }
-    EXPECT_EQ(bodyOf(readFile("three.eps")),
-              imageBlock("/width 3 def\n/height 2 def\n", "35 430", "4 4", false,
-                         "010203\r\n040506\r\n"));
+    EXPECT_EQ(bodyOf(readFile("three.eps")), imageBlock("/width 3 def\n/height 2 def\n", "35 430",
+                                                        "4 4", false, "010203\r\n040506\r\n"));
     EXPECT_EQ(ghostscriptProblems("three.eps"), "");
 }
 
@@ -101,9 +100,8 @@ TEST(PostScriptImage, TopDownBmpFileIsWrittenBottomRowFirst) {
         postscript writer(name("topdown.eps"));
         writer.sb(0, 0, 3, 2, name("topdown.bmp"));
     }
-    EXPECT_EQ(bodyOf(readFile("topdown.eps")),
-              imageBlock("/width 3 def\n/height 2 def\n", "35 430", "4 4", false,
-                         "010203\r\n040506\r\n"));
+    EXPECT_EQ(bodyOf(readFile("topdown.eps")), imageBlock("/width 3 def\n/height 2 def\n", "35 430",
+                                                          "4 4", false, "010203\r\n040506\r\n"));
 }
 
 TEST(PostScriptImage, ColourBmpFileFromAnotherProgram) {
@@ -113,12 +111,14 @@ TEST(PostScriptImage, ColourBmpFileFromAnotherProgram) {
         writer.sb(0, 0, 16, 2, const_cast<char*>(file.c_str()));
     }
     const std::string body = bodyOf(readFile("magick.eps"));
-    EXPECT_NE(body.find("false 3 colorimage\r\n" + [] {
-                  std::string red;
-                  for (int i = 0; i < 16; ++i)
-                      red += "ff0000";
-                  return red;
-              }() + "\r\n000000000010"),
+    EXPECT_NE(body.find("false 3 colorimage\r\n" +
+                        [] {
+                            std::string red;
+                            for (int i = 0; i < 16; ++i)
+                                red += "ff0000";
+                            return red;
+                        }() +
+                        "\r\n000000000010"),
               std::string::npos);
     EXPECT_EQ(ghostscriptProblems("magick.eps"), "");
 }
@@ -139,9 +139,11 @@ TEST(PostScriptImage, BmpFileNamesTakeTheirExtensionFromTheLastFourCharacters) {
 TEST(PostScriptImage, UnreadableBmpFilesEndWithTheirMessages) {
     postscript writer(name("failures.eps"));
     EXPECT_FATAL(writer.sb(0, 0, 1, 1, name("absent")),
-                 "^postscript::error : absent.bmp nicht ge\xf6" "ffnet!\r\n$");
+                 "^postscript::error : absent.bmp nicht ge\xf6"
+                 "ffnet!\r\n$");
     writeFile("magic.bmp", "PK" + std::string(60, '\0'));
-    EXPECT_FATAL(writer.sb(0, 0, 1, 1, name("magic")), "^postscript::error : kein Bitmap! 4b50\r\n$");
+    EXPECT_FATAL(writer.sb(0, 0, 1, 1, name("magic")),
+                 "^postscript::error : kein Bitmap! 4b50\r\n$");
 
     BmpSpec good;
     good.rows = {std::string(8, 'a'), std::string(8, 'b')};
@@ -153,8 +155,8 @@ TEST(PostScriptImage, UnreadableBmpFilesEndWithTheirMessages) {
     BmpSpec fourBits = good;
     fourBits.bitsPerPixel = 4;
     writeFile("fourbit.bmp", makeBmp(fourBits));
-    EXPECT_FATAL(writer.sb(0, 0, 1, 1, name("fourbit")),
-                 "^postscript::error : ung\xfc" "ltiges Bitmap Format!$");
+    EXPECT_FATAL(writer.sb(0, 0, 1, 1, name("fourbit")), "^postscript::error : ung\xfc"
+                                                         "ltiges Bitmap Format!$");
     BmpSpec wide = good;
     wide.width = 1032;
     wide.rows = {std::string(1032, 'w')};
@@ -165,7 +167,8 @@ TEST(PostScriptImage, UnreadableBmpFilesEndWithTheirMessages) {
     BmpSpec compressed = good;
     compressed.compression = 1;
     writeFile("packed.bmp", makeBmp(compressed));
-    EXPECT_FATAL(writer.sb(0, 0, 1, 1, name("packed")), "^postscript::error : ist kompremiert!\r\n$");
+    EXPECT_FATAL(writer.sb(0, 0, 1, 1, name("packed")),
+                 "^postscript::error : ist kompremiert!\r\n$");
     // A height the file does not hold is refused, not read past the end.
     BmpSpec tall = good;
     tall.height = 1 << 30;

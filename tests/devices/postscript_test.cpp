@@ -81,7 +81,8 @@ TEST(PostScript, LongFileNamesDoNotOverflow) {
 }
 
 TEST(PostScript, UncreatableFileEndsWithMessageOnErrorStream) {
-    EXPECT_FATAL(postscript(name("no/such/dir/x.eps")), "^no/such/dir/x.eps nicht ge\xf6" "ffnet\r\n$");
+    EXPECT_FATAL(postscript(name("no/such/dir/x.eps")), "^no/such/dir/x.eps nicht ge\xf6"
+                                                        "ffnet\r\n$");
 }
 
 TEST(PostScript, DoubleSizeShiftsThePageDown) {

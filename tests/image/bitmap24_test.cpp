@@ -19,14 +19,16 @@ std::uint32_t le32(const std::string& bytes, std::size_t at) {
            static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 3])) << 24;
 }
 
-char* name(const char* text) { return const_cast<char*>(text); }
+char* name(const char* text) {
+    return const_cast<char*>(text);
+}
 
 void paintGradient(bitmap24& b) {
     for (int row = 0; row < b.getheight(); ++row)
         for (int x = 0; x < b.getwidth(); ++x) {
             unsigned char* pixel = b(static_cast<short>(row), static_cast<short>(x));
-            pixel[0] = static_cast<unsigned char>(x * 10);      // blue
-            pixel[1] = static_cast<unsigned char>(row * 20);    // green
+            pixel[0] = static_cast<unsigned char>(x * 10);        // blue
+            pixel[1] = static_cast<unsigned char>(row * 20);      // green
             pixel[2] = static_cast<unsigned char>(255 - x - row); // red
         }
 }
@@ -98,7 +100,8 @@ TEST(Bitmap24, LoadsFilesOfOtherProgramsWithDataOffset54) {
 
 TEST(Bitmap24, LoadRejectsWhatItCannotRead) {
     bitmap24 b(8, 2);
-    EXPECT_FATAL(b.load(name("nothing-here")), "^nothing-here.bmp nicht ge\xf6" "ffnet!\n$");
+    EXPECT_FATAL(b.load(name("nothing-here")), "^nothing-here.bmp nicht ge\xf6"
+                                               "ffnet!\n$");
     testing_support::writeFile("junk24.bmp", std::string(100, 'j'));
     EXPECT_FATAL(b.load(name("junk24")), "^# BMP24 : junk24.bmp kein Bitmap!\n$");
     bitmap24 other(16, 4);
@@ -112,13 +115,13 @@ TEST(Bitmap24, LoadRejectsWhatItCannotRead) {
 }
 
 TEST(Bitmap24, SavedFileIsReadBackByImageMagick) {
-    if (!testing_support::hasTool("convert"))
-        GTEST_SKIP() << "ImageMagick is not installed here";
+    if (!testing_support::hasTool("convert")) GTEST_SKIP() << "ImageMagick is not installed here";
     bitmap24 b(16, 4);
     paintGradient(b);
     b.save(name("magickcheck24"));
     std::string output;
-    ASSERT_EQ(testing_support::runCommand("identify -format '%w %h' magickcheck24.bmp", &output), 0);
+    ASSERT_EQ(testing_support::runCommand("identify -format '%w %h' magickcheck24.bmp", &output),
+              0);
     EXPECT_EQ(output, "16 4");
     // ImageMagick's row 0 is the top of the picture: our row 3. Pixel (x 2): blue 20, green 60,
     // red 255 - 2 - 3.

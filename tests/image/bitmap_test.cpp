@@ -19,7 +19,9 @@ std::uint32_t le32(const std::string& bytes, std::size_t at) {
            static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 3])) << 24;
 }
 
-char* name(const char* text) { return const_cast<char*>(text); }
+char* name(const char* text) {
+    return const_cast<char*>(text);
+}
 
 } // namespace
 
@@ -111,7 +113,8 @@ TEST(Bitmap, SaveAndLoadKeepPixelsAndPalette) {
 
 TEST(Bitmap, LoadRejectsWhatItCannotRead) {
     bitmap b(16, 10);
-    EXPECT_FATAL(b.load(name("missing-file")), "^missing-file.bmp nicht ge\x94" "ffnet!\n$");
+    EXPECT_FATAL(b.load(name("missing-file")), "^missing-file.bmp nicht ge\x94"
+                                               "ffnet!\n$");
     testing_support::writeFile("notbmp.bmp", std::string(2000, 'x'));
     EXPECT_FATAL(b.load(name("notbmp")), "^# BMP : notbmp.bmp kein Bitmap!\n$");
     testing_support::writeFile("short.bmp", "BM");
@@ -146,12 +149,12 @@ TEST(Bitmap, LoadChecksInTheStatedOrder) {
 
 TEST(Bitmap, SaveIntoMissingFolderEndsWithMessage) {
     bitmap b(8, 1);
-    EXPECT_FATAL(b.save(name("no/such/folder/x")), "^no/such/folder/x.bmp nicht ge\x94" "ffnet\n$");
+    EXPECT_FATAL(b.save(name("no/such/folder/x")), "^no/such/folder/x.bmp nicht ge\x94"
+                                                   "ffnet\n$");
 }
 
 TEST(Bitmap, SavedFileIsReadBackByImageMagick) {
-    if (!testing_support::hasTool("convert"))
-        GTEST_SKIP() << "ImageMagick is not installed here";
+    if (!testing_support::hasTool("convert")) GTEST_SKIP() << "ImageMagick is not installed here";
     bitmap b(8, 3);
     b[0][1] = 10;  // bottom row
     b[2][5] = 250; // top row

@@ -8,9 +8,9 @@ namespace testing_support {
 
 struct BmpSpec {
     int width = 8;
-    int height = 2;           // negative: rows stored top-down
+    int height = 2; // negative: rows stored top-down
     int bitsPerPixel = 8;
-    int dataOffset = 1078;    // 54 for files without a palette
+    int dataOffset = 1078; // 54 for files without a palette
     int compression = 0;
     // Rows as stored in the file order, unpadded; padding to 4 bytes is added here.
     std::vector<std::string> rows;

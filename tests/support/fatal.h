@@ -8,13 +8,15 @@
 
 namespace testing_support {
 // Death tests read only the error stream; the library's messages go to both.
-inline void routeStandardOutputToErrorStream() { std::cout.rdbuf(std::cerr.rdbuf()); }
+inline void routeStandardOutputToErrorStream() {
+    std::cout.rdbuf(std::cerr.rdbuf());
+}
 } // namespace testing_support
 
-#define EXPECT_FATAL(statement, regex)                                                            \
-    EXPECT_EXIT(                                                                                  \
-        {                                                                                         \
-            testing_support::routeStandardOutputToErrorStream();                                  \
-            statement;                                                                            \
-        },                                                                                        \
+#define EXPECT_FATAL(statement, regex)                                                             \
+    EXPECT_EXIT(                                                                                   \
+        {                                                                                          \
+            testing_support::routeStandardOutputToErrorStream();                                   \
+            statement;                                                                             \
+        },                                                                                         \
         testing::ExitedWithCode(1), regex)

@@ -21,16 +21,21 @@ void writeFile(const std::string& path, const std::string& bytes) {
 
 bool fileExists(const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file)
-        std::fclose(file);
+    if (file) std::fclose(file);
     return file != nullptr;
 }
 
-std::string dataPath(const std::string& name) { return std::string(VELORA_TEST_DATA) + "/" + name; }
+std::string dataPath(const std::string& name) {
+    return std::string(VELORA_TEST_DATA) + "/" + name;
+}
 
 #ifdef _WIN32
-bool hasTool(const char*) { return false; }
-int runCommand(const std::string&, std::string*) { return -1; }
+bool hasTool(const char*) {
+    return false;
+}
+int runCommand(const std::string&, std::string*) {
+    return -1;
+}
 #else
 bool hasTool(const char* program) {
     return std::system(("command -v " + std::string(program) + " >/dev/null 2>&1").c_str()) == 0;
@@ -38,28 +43,24 @@ bool hasTool(const char* program) {
 
 int runCommand(const std::string& command, std::string* output) {
     std::FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (!pipe)
-        return -1;
+    if (!pipe) return -1;
     std::string text;
     char chunk[4096];
     std::size_t got;
     while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0)
         text.append(chunk, got);
     const int status = pclose(pipe);
-    if (output)
-        *output = text;
+    if (output) *output = text;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 #endif
 
 std::string ghostscriptProblems(const std::string& epsPath) {
-    if (!hasTool("gs"))
-        return "";
+    if (!hasTool("gs")) return "";
     std::string output;
     const int status =
         runCommand("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=bbox '" + epsPath + "'", &output);
-    if (status == 0 && output.find("Error") == std::string::npos)
-        return "";
+    if (status == 0 && output.find("Error") == std::string::npos) return "";
     return output.empty() ? "gs failed" : output;
 }
 

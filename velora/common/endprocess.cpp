@@ -14,8 +14,7 @@ void endProcess() {
     std::cout.flush();
     std::cerr.flush();
     std::fflush(nullptr);
-    if (sharedEndProcessHandler)
-        sharedEndProcessHandler(1);
+    if (sharedEndProcessHandler) sharedEndProcessHandler(1);
     std::exit(1);
 }
 

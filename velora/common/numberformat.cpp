@@ -29,8 +29,7 @@ char* formatHundredths(char* out, double points) {
         if (fraction != 0) {
             *out++ = '.';
             *out++ = static_cast<char>('0' + fraction / 10);
-            if (fraction % 10 != 0)
-                *out++ = static_cast<char>('0' + fraction % 10);
+            if (fraction % 10 != 0) *out++ = static_cast<char>('0' + fraction % 10);
         }
         return out;
     }
@@ -38,8 +37,7 @@ char* formatHundredths(char* out, double points) {
 }
 
 int truncateToInt(double value) {
-    if (std::isnan(value))
-        return 0;
+    if (std::isnan(value)) return 0;
     if (value >= static_cast<double>(std::numeric_limits<int>::max()))
         return std::numeric_limits<int>::max();
     if (value <= static_cast<double>(std::numeric_limits<int>::min()))

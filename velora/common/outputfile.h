@@ -26,8 +26,7 @@ public:
     void close();
 
     void write(const char* text, std::size_t length) {
-        if (length > capacity - used)
-            makeRoom(length);
+        if (length > capacity - used) makeRoom(length);
         if (length > capacity - used) {
             std::fwrite(text, 1, length, file);
             return;
@@ -37,8 +36,7 @@ public:
     }
     void put(const char* text) { write(text, std::strlen(text)); }
     void put(char c) {
-        if (used == capacity)
-            makeRoom(1);
+        if (used == capacity) makeRoom(1);
         buffer[used++] = c;
     }
     void putInt(long long value) { reserveNumber(formatInt(numberSlot(), value)); }

@@ -4,14 +4,20 @@
 
 #include <iostream>
 
-corel::corel(char* name) { in(name); }
+corel::corel(char* name) {
+    in(name);
+}
 
-corel::~corel() { cl(); }
+corel::~corel() {
+    cl();
+}
 
 void corel::in(char* name) {
     const char* fileName = name ? name : "";
     if (!out.open(fileName)) {
-        std::cout << "corel::error : " << fileName << " nicht ge\xf6" "ffnet\r\n";
+        std::cout << "corel::error : " << fileName
+                  << " nicht ge\xf6"
+                     "ffnet\r\n";
         velora::endProcess();
     }
     out.put("SP1\r\nPW0.3\r\n");
@@ -34,9 +40,13 @@ void corel::pw(float w) {
     out.put("\r\n");
 }
 
-void corel::pu() { out.put("PU;\r\n"); }
+void corel::pu() {
+    out.put("PU;\r\n");
+}
 
-void corel::pd() { out.put("PD;\r\n"); }
+void corel::pd() {
+    out.put("PD;\r\n");
+}
 
 void corel::pa(float x, float y) {
     out.put("PA");
@@ -57,8 +67,14 @@ void corel::frame(float x1, float y1, float x2, float y2) {
     pu();
 }
 
-void corel::sb(float x1, float y1, float x2, float y2, char*) { frame(x1, y1, x2, y2); }
+void corel::sb(float x1, float y1, float x2, float y2, char*) {
+    frame(x1, y1, x2, y2);
+}
 
-void corel::pb(float x1, float y1, float x2, float y2, bitmap&) { frame(x1, y1, x2, y2); }
+void corel::pb(float x1, float y1, float x2, float y2, bitmap&) {
+    frame(x1, y1, x2, y2);
+}
 
-void corel::pb(float x1, float y1, float x2, float y2, bitmap24&) { frame(x1, y1, x2, y2); }
+void corel::pb(float x1, float y1, float x2, float y2, bitmap24&) {
+    frame(x1, y1, x2, y2);
+}

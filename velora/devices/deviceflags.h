@@ -13,7 +13,7 @@ typedef int DEVICE;
 
 // What clearing a viewport does to the screen's current display list.
 enum ClearFlag {
-    CLEAR_AND_EMPTY = 0,     // clear the rectangle and empty the layer
-    CLEAR_TO_VIEWPORT = 1,   // clear, cut the layer back to its viewport mark, repaint
-    CUT_TO_VIEWPORT = 2      // only cut the layer back
+    CLEAR_AND_EMPTY = 0,   // clear the rectangle and empty the layer
+    CLEAR_TO_VIEWPORT = 1, // clear, cut the layer back to its viewport mark, repaint
+    CUT_TO_VIEWPORT = 2    // only cut the layer back
 };

@@ -17,32 +17,33 @@ namespace {
 constexpr long reservedOffset = 25;
 constexpr std::size_t reservedBytes = 102;
 
-const char headerText[] =
-    "%!PS-Adobe-2.0 EPSF-2.0\r\n"
-    "                                                 \r\n"
-    "                                                 \r\n"
-    "%%Creator: Velora\r\n\r\n"
-    "/l{lineto}def\r\n"
-    "/m{moveto}def\r\n"
-    "/g{gsave}def\r\n"
-    "/gr{grestore}def\r\n"
-    "/shsb{sethsbcolor}def\r\n"
-    "/slc{setlinecap}def\r\n"
-    "/slj{setlinejoin}def\r\n"
-    "/slw{setlinewidth}def\r\n"
-    "/sml{setmiterlimit}def\r\n"
-    "/np{newpath}def\r\n"
-    "/cp{closepath}def\r\n"
-    "/st{stroke}def\r\n"
-    "/sp{showpage}def\r\n"
-    "1 slc\r\n"
-    "1 slj\r\n"
-    "1.00 slw\r\n"
-    "10.0 sml\r\n\r\n";
+const char headerText[] = "%!PS-Adobe-2.0 EPSF-2.0\r\n"
+                          "                                                 \r\n"
+                          "                                                 \r\n"
+                          "%%Creator: Velora\r\n\r\n"
+                          "/l{lineto}def\r\n"
+                          "/m{moveto}def\r\n"
+                          "/g{gsave}def\r\n"
+                          "/gr{grestore}def\r\n"
+                          "/shsb{sethsbcolor}def\r\n"
+                          "/slc{setlinecap}def\r\n"
+                          "/slj{setlinejoin}def\r\n"
+                          "/slw{setlinewidth}def\r\n"
+                          "/sml{setmiterlimit}def\r\n"
+                          "/np{newpath}def\r\n"
+                          "/cp{closepath}def\r\n"
+                          "/st{stroke}def\r\n"
+                          "/sp{showpage}def\r\n"
+                          "1 slc\r\n"
+                          "1 slj\r\n"
+                          "1.00 slw\r\n"
+                          "10.0 sml\r\n\r\n";
 
 // Coordinates far outside any page are clamped in the box comments, so that both lines always
 // fit the reserved bytes.
-float clampForBox(double points) { return static_cast<float>(std::clamp(points, -9999.0, 99999.0)); }
+float clampForBox(double points) {
+    return static_cast<float>(std::clamp(points, -9999.0, 99999.0));
+}
 
 std::string withoutExtension(const std::string& name, const char* extension) {
     const std::size_t at = name.find(extension);
@@ -57,18 +58,46 @@ postscript::postscript(char* name) : filename(nullptr), penwidth(0.3f), hsb(null
     for (int i = 0; i < 16; ++i) {
         float hue = 0.0f, saturation = 0.0f, brightness = 0.0f;
         switch (i) {
-        case 0: case 7: break;
-        case 1: saturation = brightness = 1.0f; break;
-        case 2: hue = 1.0f / 3.0f; saturation = brightness = 1.0f; break;
-        case 3: hue = 2.0f / 3.0f; saturation = brightness = 1.0f; break;
-        case 4: hue = 1.0f / 6.0f; saturation = brightness = 1.0f; break;
-        case 5: hue = 0.5f; saturation = brightness = 1.0f; break;
-        case 6: hue = 5.0f / 6.0f; saturation = brightness = 1.0f; break;
-        default: brightness = static_cast<float>(i - 7) / 8.0f; break;
+        case 0:
+        case 7:
+            break;
+        case 1:
+            saturation = brightness = 1.0f;
+            break;
+        case 2:
+            hue = 1.0f / 3.0f;
+            saturation = brightness = 1.0f;
+            break;
+        case 3:
+            hue = 2.0f / 3.0f;
+            saturation = brightness = 1.0f;
+            break;
+        case 4:
+            hue = 1.0f / 6.0f;
+            saturation = brightness = 1.0f;
+            break;
+        case 5:
+            hue = 0.5f;
+            saturation = brightness = 1.0f;
+            break;
+        case 6:
+            hue = 5.0f / 6.0f;
+            saturation = brightness = 1.0f;
+            break;
+        default:
+            brightness = static_cast<float>(i - 7) / 8.0f;
+            break;
         }
         hsb[3 * i] = hue;
         hsb[3 * i + 1] = saturation;
         hsb[3 * i + 2] = brightness;
+        char* p = colourLines[i];
+        for (int k = 0; k < 3; ++k) {
+            p = velora::formatG(p, hsb[3 * i + k]);
+            *p++ = ' ';
+        }
+        std::memcpy(p, "shsb\r\n", 6);
+        colourLineLengths[i] = static_cast<unsigned char>(p + 6 - colourLines[i]);
     }
     yshift = 0.0f;
 }
@@ -96,7 +125,9 @@ void postscript::in(char* name) {
     filename = new char[temporary.size() + 1];
     std::memcpy(filename, temporary.c_str(), temporary.size() + 1);
     if (!out.open(filename)) {
-        std::cerr << given << " nicht ge\xf6" "ffnet\r\n";
+        std::cerr << given
+                  << " nicht ge\xf6"
+                     "ffnet\r\n";
         velora::endProcess();
     }
     out.write(headerText, sizeof headerText - 1);
@@ -125,8 +156,7 @@ void postscript::cl() {
         p += 20;
         for (int i = 0; i < 4; ++i) {
             p = velora::formatG(p, corners[i]);
-            if (i < 3)
-                *p++ = ' ';
+            if (i < 3) *p++ = ' ';
         }
         const std::size_t length = static_cast<std::size_t>(p - text);
         // The reserved line end stays in place.
@@ -156,8 +186,7 @@ void postscript::moveto(float x, float y) {
 
 void postscript::lineto(float x, float y) {
     y = static_cast<float>(static_cast<double>(y) + yshift);
-    if (!hasCurrentPoint)
-        writePoint(lastx, lasty, " m\r\n", 4);
+    if (!hasCurrentPoint) writePoint(lastx, lasty, " m\r\n", 4);
     checkbb(lastx, lasty);
     checkbb(x, y);
     writePoint(x, y, " l\r\n", 4);
@@ -170,25 +199,15 @@ void postscript::pw(float w) {
 }
 
 void postscript::setColor(int col) {
-    if (col < 0 || col > 15)
-        col = 15;
-    out.putG(hsb[3 * col]);
-    out.put(' ');
-    out.putG(hsb[3 * col + 1]);
-    out.put(' ');
-    out.putG(hsb[3 * col + 2]);
-    out.put(" shsb\r\n");
+    if (col < 0 || col > 15) col = 15;
+    out.write(colourLines[col], colourLineLengths[col]);
 }
 
 void postscript::checkbb(float x, float y) {
-    if (x < bbxmin)
-        bbxmin = x;
-    if (y < bbymin)
-        bbymin = y;
-    if (x > bbxmax)
-        bbxmax = x;
-    if (y > bbymax)
-        bbymax = y;
+    if (x < bbxmin) bbxmin = x;
+    if (y < bbymin) bbymin = y;
+    if (x > bbxmax) bbxmax = x;
+    if (y > bbymax) bbymax = y;
 }
 
 void postscript::np() {
@@ -196,7 +215,9 @@ void postscript::np() {
     hasCurrentPoint = false;
 }
 
-void postscript::cp() { out.put("cp\r\n"); }
+void postscript::cp() {
+    out.put("cp\r\n");
+}
 
 void postscript::st() {
     out.put("st\r\n");

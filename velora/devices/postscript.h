@@ -49,6 +49,9 @@ private:
     float* hsb;
     float lastx, lasty;
     float yshift;
+    // The sethsbcolor line of each colour, formatted once.
+    char colourLines[16][40];
+    unsigned char colourLineLengths[16];
     // PostScript has no current point after newpath and stroke; a line then starts with a move.
     bool hasCurrentPoint;
 };

@@ -32,15 +32,13 @@ std::string bmpName(const char* name) {
     std::string result = name ? name : "";
     if (result.size() > 4) {
         const std::size_t dot = result.find('.', result.size() - 4);
-        if (dot != std::string::npos)
-            result.erase(dot);
+        if (dot != std::string::npos) result.erase(dot);
     }
     return result + ".bmp";
 }
 
 [[noreturn]] void failBitmap(std::FILE* file, const char* message) {
-    if (file)
-        std::fclose(file);
+    if (file) std::fclose(file);
     std::cout << message;
     velora::endProcess();
 }
@@ -82,7 +80,9 @@ void postscript::beginImage(float x1, float y1, float x2, float y2, int width, i
         out.put("[1 0 0 1 0 0 ] {currentfile picstr readhexstring pop} image\r\n");
 }
 
-void postscript::endImage() { out.put("grestore\r\n\r\n"); }
+void postscript::endImage() {
+    out.put("grestore\r\n\r\n");
+}
 
 void postscript::pb(float x1, float y1, float x2, float y2, bitmap& b) {
     y1 = static_cast<float>(static_cast<double>(y1) + yshift);
@@ -91,8 +91,7 @@ void postscript::pb(float x1, float y1, float x2, float y2, bitmap& b) {
     checkbb(x2, y2);
     const int width = b.getwidth(), height = b.getheight();
     // An image without pixels has nothing to show, and its pixel size would divide by zero.
-    if (width <= 0 || height <= 0)
-        return;
+    if (width <= 0 || height <= 0) return;
     beginImage(x1, y1, x2, y2, width, height, false);
     const unsigned char* palette = b.GetInfoHeader() + 40;
     std::vector<unsigned char> grey(static_cast<std::size_t>(width));
@@ -111,8 +110,7 @@ void postscript::pb(float x1, float y1, float x2, float y2, bitmap24& b) {
     checkbb(x1, y1);
     checkbb(x2, y2);
     const int width = b.getwidth(), height = b.getheight();
-    if (width <= 0 || height <= 0)
-        return;
+    if (width <= 0 || height <= 0) return;
     beginImage(x1, y1, x2, y2, width, height, true);
     std::vector<unsigned char> rgb(static_cast<std::size_t>(width) * 3);
     for (int row = 0; row < height; ++row) {
@@ -131,7 +129,9 @@ void postscript::sb(float x1, float y1, float x2, float y2, char name[]) {
     const std::string file = bmpName(name);
     std::FILE* in = std::fopen(file.c_str(), "rb");
     if (!in) {
-        std::cout << "postscript::error : " << file << " nicht ge\xf6" "ffnet!\r\n";
+        std::cout << "postscript::error : " << file
+                  << " nicht ge\xf6"
+                     "ffnet!\r\n";
         velora::endProcess();
     }
     unsigned char header[velora::bmp::fileHeaderSize + velora::bmp::infoHeaderSize] = {};
@@ -152,8 +152,7 @@ void postscript::sb(float x1, float y1, float x2, float y2, char name[]) {
     if (planes != 1 || (bits != 8 && bits != 24))
         failBitmap(in, "postscript::error : ung\xfcltiges Bitmap Format!");
     const long long width = getSigned32(header + widthOffset);
-    if (width > 1024)
-        failBitmap(in, "postscript::error : max 1024 Pixel Breite!\r\n");
+    if (width > 1024) failBitmap(in, "postscript::error : max 1024 Pixel Breite!\r\n");
     if (get32(header + compressionOffset) != 0)
         failBitmap(in, "postscript::error : ist kompremiert!\r\n");
     // A negative height stores the rows top-down; the image data goes out bottom row first.

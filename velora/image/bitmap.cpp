@@ -14,11 +14,9 @@ bitmap::bitmap(int width, int height) : width(width), height(height) {
     bmp::checkWidth(width);
     const long long bytes = bmp::pixelBytes(width, height, 1);
     pixels = bytes < 0 ? nullptr : new (std::nothrow) unsigned char[bytes > 0 ? bytes : 1]();
-    if (!pixels)
-        bmp::failAllocation(static_cast<long long>(width) * height);
+    if (!pixels) bmp::failAllocation(static_cast<long long>(width) * height);
     headerBlock = new (std::nothrow) unsigned char[bmp::headerBlockSize]();
-    if (!headerBlock)
-        endProcess();
+    if (!headerBlock) endProcess();
     fileHeader = headerBlock;
     infoHeader = headerBlock + bmp::fileHeaderSize;
     palette = headerBlock + bmp::fileHeaderSize + bmp::infoHeaderSize;
@@ -43,7 +41,9 @@ void bitmap::load(char* const name) {
     const std::string file = bmp::fileName(name);
     std::FILE* in = std::fopen(file.c_str(), "rb");
     if (!in) {
-        std::cout << file << " nicht ge\x94" "ffnet!\n";
+        std::cout << file
+                  << " nicht ge\x94"
+                     "ffnet!\n";
         endProcess();
     }
     // A short file leaves its header incomplete: that is the header size error below.
@@ -90,7 +90,9 @@ void bitmap::save(char* const name) {
     const std::string file = bmp::fileName(name);
     if (!bmp::writeFile(file.c_str(), headerBlock, pixels,
                         static_cast<std::size_t>(width) * static_cast<std::size_t>(height))) {
-        std::cout << file << " nicht ge\x94" "ffnet\n";
+        std::cout << file
+                  << " nicht ge\x94"
+                     "ffnet\n";
         endProcess();
     }
 }

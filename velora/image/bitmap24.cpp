@@ -12,8 +12,7 @@ using namespace velora;
 
 bitmap24::bitmap24(int width, int height) : width(0), height(0), pixels(nullptr) {
     headerBlock = new (std::nothrow) unsigned char[bmp::headerBlockSize]();
-    if (!headerBlock)
-        endProcess();
+    if (!headerBlock) endProcess();
     fileHeader = headerBlock;
     infoHeader = headerBlock + bmp::fileHeaderSize;
     palette = headerBlock + bmp::fileHeaderSize + bmp::infoHeaderSize;
@@ -30,8 +29,7 @@ void bitmap24::dim(short newWidth, short newHeight) {
     const long long bytes = bmp::pixelBytes(newWidth, newHeight, 3);
     unsigned char* fresh =
         bytes < 0 ? nullptr : new (std::nothrow) unsigned char[bytes > 0 ? bytes : 1]();
-    if (!fresh)
-        bmp::failAllocation(3LL * newWidth * newHeight);
+    if (!fresh) bmp::failAllocation(3LL * newWidth * newHeight);
     delete[] pixels;
     pixels = fresh;
     width = newWidth;
@@ -49,7 +47,9 @@ void bitmap24::load(char* const name) {
     const std::string file = bmp::fileName(name);
     std::FILE* in = std::fopen(file.c_str(), "rb");
     if (!in) {
-        std::cout << file << " nicht ge\xf6" "ffnet!\n";
+        std::cout << file
+                  << " nicht ge\xf6"
+                     "ffnet!\n";
         endProcess();
     }
     unsigned char block[bmp::fileHeaderSize + bmp::infoHeaderSize] = {};
@@ -96,7 +96,9 @@ void bitmap24::save(char* const name) {
     const std::string file = bmp::fileName(name);
     if (!bmp::writeFile(file.c_str(), headerBlock, pixels,
                         static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3)) {
-        std::cout << file << " nicht ge\xf6" "ffnet\n";
+        std::cout << file
+                  << " nicht ge\xf6"
+                     "ffnet\n";
         endProcess();
     }
 }

@@ -8,9 +8,9 @@
 namespace velora::bmp {
 
 void fillHeaders(unsigned char* block, int width, int height, int bitsPerPixel) {
-    const std::uint32_t imageSize =
-        static_cast<std::uint32_t>(width) * static_cast<std::uint32_t>(height) *
-        static_cast<std::uint32_t>(bitsPerPixel / 8);
+    const std::uint32_t imageSize = static_cast<std::uint32_t>(width) *
+                                    static_cast<std::uint32_t>(height) *
+                                    static_cast<std::uint32_t>(bitsPerPixel / 8);
     block[typeOffset] = 'B';
     block[typeOffset + 1] = 'M';
     put32(block + fileSizeOffset, imageSize + headerBlockSize);
@@ -29,19 +29,16 @@ void fillHeaders(unsigned char* block, int width, int height, int bitsPerPixel) 
 
 std::string fileName(const char* name) {
     std::string result = name ? name : "";
-    if (result.find(".bmp") == std::string::npos)
-        result += ".bmp";
+    if (result.find(".bmp") == std::string::npos) result += ".bmp";
     return result;
 }
 
 long long pixelBytes(long long width, long long height, int bytesPerPixel) {
-    if (width < 0 || height < 0)
-        return -1;
+    if (width < 0 || height < 0) return -1;
     // Widths and heights are ints, so the product cannot overflow a long long; anything past
     // what a 32-bit process can address is refused before asking for it.
     const long long bytes = width * height * bytesPerPixel;
-    if (bytes > std::numeric_limits<int>::max())
-        return -1;
+    if (bytes > std::numeric_limits<int>::max()) return -1;
     return bytes;
 }
 

@@ -41,7 +41,9 @@ inline void put32(unsigned char* at, std::uint32_t value) {
 inline std::uint32_t get16(const unsigned char* at) {
     return static_cast<std::uint32_t>(at[0]) | static_cast<std::uint32_t>(at[1]) << 8;
 }
-inline std::uint32_t get32(const unsigned char* at) { return get16(at) | get16(at + 2) << 16; }
+inline std::uint32_t get32(const unsigned char* at) {
+    return get16(at) | get16(at + 2) << 16;
+}
 inline std::int32_t getSigned32(const unsigned char* at) {
     return static_cast<std::int32_t>(get32(at));
 }

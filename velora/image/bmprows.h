@@ -8,8 +8,7 @@ namespace velora::bmp {
 
 // Index of `row` wrapped into 0 .. height - 1; an image without rows gives 0.
 inline int wrapRow(int row, int height) {
-    if (height <= 0)
-        return 0;
+    if (height <= 0) return 0;
     const int wrapped = row % height;
     return wrapped < 0 ? wrapped + height : wrapped;
 }

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs a build into a scratch prefix and builds a client against it with find_package,
+# natively (and runs it) and for Windows (built only).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+scratch="$root/build/install-check"
+rm -rf "$scratch"
+for preset in native mingw32; do
+    [ -d "build/$preset" ] || continue
+    cmake --install "build/$preset" --prefix "$scratch/$preset/prefix" >/dev/null
+    args=(-S tests/install-client -B "$scratch/$preset/client" -DCMAKE_PREFIX_PATH="$scratch/$preset/prefix")
+    [ "$preset" = mingw32 ] && args+=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw32-toolchain.cmake")
+    cmake "${args[@]}" >/dev/null
+    cmake --build "$scratch/$preset/client" >/dev/null
+    echo "$preset: installed package found and linked"
+done
+(cd "$scratch/native/client" && LD_LIBRARY_PATH="$scratch/native/prefix/lib" ./client && test -s client.eps)
+echo "native client ran and wrote client.eps"
