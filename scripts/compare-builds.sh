@@ -4,7 +4,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/../build"
 native=native/testrun
-windows=mingw32/testrun
+windows=${1:-mingw32}/testrun
 compared=0
 different=0
 while IFS= read -r -d '' file; do

@@ -2,9 +2,7 @@
 # and, when no display is set, an Xvfb display of our own for the whole run.
 # After sourcing, call wine_session_start; the session ends when the shell exits.
 
-VELORA_WINEPREFIX_DEFAULT="${XDG_CACHE_HOME:-$HOME/.cache}/velora/wineprefix"
-export WINEPREFIX="${WINEPREFIX:-$VELORA_WINEPREFIX_DEFAULT}"
-export WINEARCH=win32
+velora_wine_cache="${XDG_CACHE_HOME:-$HOME/.cache}/velora"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 
@@ -18,7 +16,11 @@ wine_session_stop() {
     fi
 }
 
+# wine_session_start [win32|win64]: win32 for the product; win64 for the stand-in build on hosts
+# that cannot run 32-bit programs.
 wine_session_start() {
+    export WINEARCH="${1:-win32}"
+    export WINEPREFIX="$velora_wine_cache/wineprefix-$WINEARCH"
     if [ -z "${DISPLAY:-}" ]; then
         local n
         for n in $(seq 91 120); do
@@ -38,7 +40,11 @@ wine_session_start() {
     mkdir -p "$(dirname "$WINEPREFIX")"
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "Making the Wine prefix $WINEPREFIX (once)..."
-        wineboot -i >/dev/null 2>&1 || true
+        if [ "$WINEARCH" = win64 ]; then
+            /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
+        else
+            wineboot -i >/dev/null 2>&1 || true
+        fi
         wineserver -w
     fi
     # One server for every program of the run: each start of Wine then stays cheap.
