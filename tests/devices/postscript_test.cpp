@@ -3,7 +3,7 @@
 #include "devices/deviceselect.h"
 #include "devices/postscript.h"
 
-#include "epsfiles.h"
+#include "support/epsfiles.h"
 #include "support/fatal.h"
 #include "support/testfiles.h"
 
