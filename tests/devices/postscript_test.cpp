@@ -150,6 +150,15 @@ TEST(PostScript, EveryLineHasACurrentPoint) {
     EXPECT_EQ(ghostscriptProblems("currentpoint.eps"), "");
 }
 
+TEST(PostScript, OnADoublePageThePenStartsAtTheBottom) {
+    {
+        postscript writer(name("doublestart.eps"));
+        writer.setdoublesize();
+        writer.lineto(10, 10);
+    }
+    EXPECT_EQ(bodyOf(readFile("doublestart.eps")), "35 30 m\r\n75 70 l\r\n");
+}
+
 TEST(PostScript, CoordinatesFarOffThePageKeepTheHeaderIntact) {
     {
         postscript writer(name("huge.eps"));
