@@ -3,6 +3,8 @@
 
 #include "common/api.h"
 #include "common/endprocess.h"
+#include "desk/desk.h"
+#include "desk/segmentgeometry.h"
 #include "devices/corel.h"
 #include "devices/deviceflags.h"
 #include "devices/deviceselect.h"
