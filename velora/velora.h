@@ -11,3 +11,4 @@
 #include "devices/postscript.h"
 #include "image/bitmap.h"
 #include "image/bitmap24.h"
+#include "plot/symbol.h"
