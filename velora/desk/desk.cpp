@@ -131,9 +131,9 @@ void desk::drawClipped(float x0, float y0, float x1, float y1) {
                                    {vxmin, vymin, vxmax, vymin},
                                    {vxmin, vymax, vxmax, vymax}};
         for (const auto& e : edges) {
-            if (!intersect(x0, y0, x1, y1, e[0], e[1], e[2], e[3])) continue;
-            const float x = intersectx(x0, y0, x1, y1, e[0], e[1], e[2], e[3]);
-            const float y = intersecty(x0, y0, x1, y1, e[0], e[1], e[2], e[3]);
+            if (!velora::intersect(x0, y0, x1, y1, e[0], e[1], e[2], e[3])) continue;
+            const float x = velora::intersectx(x0, y0, x1, y1, e[0], e[1], e[2], e[3]);
+            const float y = velora::intersecty(x0, y0, x1, y1, e[0], e[1], e[2], e[3]);
             // Segments reaching to infinity give no usable crossing.
             if (isFinitePoint(x, y)) collect(x, y);
         }
@@ -285,23 +285,4 @@ unsigned short desk::newBoxInstance() {
 
 void desk::setdeskposition(int x, int y) {
     sdp(x, y);
-}
-
-int desk::ccw(float x0, float y0, float x1, float y1, float x2, float y2) {
-    return velora::ccw(x0, y0, x1, y1, x2, y2);
-}
-
-int desk::intersect(float x1, float y1, float x2, float y2, float x3, float y3, float x4,
-                    float y4) {
-    return velora::intersect(x1, y1, x2, y2, x3, y3, x4, y4);
-}
-
-float desk::intersectx(float x1, float y1, float x2, float y2, float x3, float y3, float x4,
-                       float y4) {
-    return velora::intersectx(x1, y1, x2, y2, x3, y3, x4, y4);
-}
-
-float desk::intersecty(float x1, float y1, float x2, float y2, float x3, float y3, float x4,
-                       float y4) {
-    return velora::intersecty(x1, y1, x2, y2, x3, y3, x4, y4);
 }

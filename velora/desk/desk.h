@@ -87,17 +87,9 @@ private:
         return vxmin <= x && x <= vxmax && vymin <= y && y <= vymax;
     }
     void selectColour(int col) { sp(col >= 0 ? col : color); }
-    // The visible part of the segment p0-p1 as strokes, the pen left up at its last point.
+    // The visible part of the segment p0-p1 as strokes, the pen left up at its last point. The
+    // geometry behind it knows nothing of devices: desk/segmentgeometry.h.
     void drawClipped(float x0, float y0, float x1, float y1);
-
-    // The segment geometry, kept free of any device (desk/segmentgeometry.h).
-    static int ccw(float x0, float y0, float x1, float y1, float x2, float y2);
-    static int intersect(float x1, float y1, float x2, float y2, float x3, float y3, float x4,
-                         float y4);
-    static float intersectx(float x1, float y1, float x2, float y2, float x3, float y3, float x4,
-                            float y4);
-    static float intersecty(float x1, float y1, float x2, float y2, float x3, float y3, float x4,
-                            float y4);
 
     int* epscolours;
     int color;
