@@ -3,9 +3,12 @@
 
 #include "common/api.h"
 #include "common/endprocess.h"
+#include "desk/desk.h"
+#include "desk/segmentgeometry.h"
 #include "devices/corel.h"
 #include "devices/deviceflags.h"
 #include "devices/deviceselect.h"
 #include "devices/postscript.h"
 #include "image/bitmap.h"
 #include "image/bitmap24.h"
+#include "plot/symbol.h"

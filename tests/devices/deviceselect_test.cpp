@@ -2,7 +2,7 @@
 // services without a screen.
 #include "devices/deviceselect.h"
 
-#include "epsfiles.h"
+#include "support/epsfiles.h"
 #include "support/testfiles.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "image/bitmap.h"
 #include "image/bitmap24.h"
 
-#include "epsfiles.h"
+#include "support/epsfiles.h"
 #include "support/bmpfiles.h"
 #include "support/fatal.h"
 #include "support/testfiles.h"

@@ -3,7 +3,7 @@
 #include "devices/deviceselect.h"
 #include "devices/postscript.h"
 
-#include "epsfiles.h"
+#include "support/epsfiles.h"
 #include "support/fatal.h"
 #include "support/testfiles.h"
 
@@ -149,6 +149,15 @@ TEST(PostScript, EveryLineHasACurrentPoint) {
               "35 430 m\r\n39 434 l\r\nst\r\n39 434 m\r\n43 438 l\r\nnp\r\n43 438 m\r\n47 442 l\r\n"
               "st\r\ncp\r\n51 446 m\r\n55 450 l\r\n");
     EXPECT_EQ(ghostscriptProblems("currentpoint.eps"), "");
+}
+
+TEST(PostScript, OnADoublePageThePenStartsAtTheBottom) {
+    {
+        postscript writer(name("doublestart.eps"));
+        writer.setdoublesize();
+        writer.lineto(10, 10);
+    }
+    EXPECT_EQ(bodyOf(readFile("doublestart.eps")), "35 30 m\r\n75 70 l\r\n");
 }
 
 TEST(PostScript, CoordinatesFarOffThePageKeepTheHeaderIntact) {

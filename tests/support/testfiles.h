@@ -1,5 +1,5 @@
 // Helpers the tests share: reading whole files, and asking outside programs (Ghostscript,
-// ImageMagick) for their opinion of a file where they are installed.
+// ImageMagick, hp2xx) for their opinion of a file where they are installed.
 #pragma once
 
 #include <string>
@@ -21,5 +21,9 @@ int runCommand(const std::string& command, std::string* output = nullptr);
 // Renders an EPS file with Ghostscript's bbox device; empty on success, else what gs said.
 // Without Ghostscript it answers success.
 std::string ghostscriptProblems(const std::string& epsPath);
+
+// Converts an HPGL file with hp2xx; empty when hp2xx read it without complaint (exit status 0, no
+// command ignored), else what it said. Without hp2xx it answers success.
+std::string hp2xxProblems(const std::string& pltPath);
 
 } // namespace testing_support

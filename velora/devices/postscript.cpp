@@ -169,6 +169,13 @@ void postscript::cl() {
     std::rename(temporary.c_str(), final.c_str());
 }
 
+void postscript::setdoublesize() {
+    // The pen starts at page (0, 0); on a double page that point lies 100 units lower.
+    if (yshift == 0.0f && !hasCurrentPoint && lastx == 0.0f && lasty == 0.0f)
+        lasty = -100.0f;
+    yshift = -100.0f;
+}
+
 void postscript::writePoint(float x, float y, const char* op, std::size_t opLength) {
     out.putHundredths(4.0 * x + 35.0);
     out.put(' ');

@@ -17,7 +17,8 @@ public:
     postscript(const postscript&) = delete;
     postscript& operator=(const postscript&) = delete;
 
-    void setdoublesize() { yshift = -100.0f; }
+    // Moves page y = 0 to the bottom of a page of double height.
+    void setdoublesize();
     void moveto(float x, float y);
     void lineto(float x, float y);
     void pw(float w);

@@ -1,4 +1,4 @@
-#include "epsfiles.h"
+#include "support/epsfiles.h"
 
 namespace eps_test {
 

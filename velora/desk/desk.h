@@ -1,0 +1,102 @@
+// desk: the drawing surface. Page coordinates (133.33 x 100 units, y upwards), a viewport that
+// clips every draw, the current colour, pen width and point, layers and the font path; every
+// figure becomes moves and clipped draws sent to the devices of the selector it derives from.
+#pragma once
+
+#include "common/api.h"
+#include "devices/deviceflags.h"
+#include "devices/deviceselect.h"
+
+class bitmap;
+class bitmap24;
+class PlotPuffer;
+
+// A colour index: 0 black, 1 red, 2 green, 3 blue, 4 yellow, 5 cyan, 6 magenta, 7 black, 8 to 15
+// greys from dark to white. A negative colour given to a drawing call means the current colour.
+typedef int COLOR;
+
+class VELORA_API desk : public deviceselect {
+public:
+    // The start arguments of a Windows program; only `instance` is used (for the screen window).
+    desk(HINSTANCE instance, HINSTANCE previous, char* commandLine, int showCommand);
+    desk();
+    // Deletes the devices (files are finished) without first closing a screen window.
+    ~desk();
+    desk(const desk&) = delete;
+    desk& operator=(const desk&) = delete;
+
+    // Opens the devices named by the flag bits (SCREEN, EPS, PLT, DOUBLESIZE, MAXIMIZE). `name`
+    // is the window title and the file name; `posSize` the placement text of MakePosSize or null.
+    void open(int device, const char* name, const char* posSize = nullptr);
+    // Closes the screen window, waits for it, and finishes and deletes every device.
+    void close();
+    // 1 between open and close.
+    operator int() const { return opened; }
+
+    // "pos=(%04i,%04i) size=(%04u,%04u)" in one buffer shared by the library; the next call
+    // overwrites it.
+    static char* MakePosSize(int x, int y, int w, int h);
+    // 2 on a page of double height, else 1.
+    char isdoublesize() const { return (flags & DOUBLESIZE) ? 2 : 1; }
+
+    void setcolor(int col);
+    void setpenwidth(float w);
+    float getpenwidth() const { return penwidth; }
+    // The font file becomes dir + "/Velfont.bin"; an empty dir changes nothing.
+    void setfontpath(const char* dir);
+    const char* getfontpath() const { return fontpath; }
+
+    // The current point moves to (x, y); the device pen follows only inside the viewport.
+    void move(float x, float y);
+    // A line from the current point to (x, y), clipped to the viewport.
+    void draw(float x, float y, int col);
+    // A dot: a stroke of zero length at (x, y), if inside the viewport.
+    void pset(float x, float y, int col);
+    void line(float x1, float y1, float x2, float y2, int col);
+    void rec(float x1, float y1, float x2, float y2, int col);
+    // An arrow from (x1, y1) to (x2, y2) with a head of the given size (at most 4).
+    void vector(float x1, float y1, float x2, float y2, int col, float size);
+    // Images stretched into the rectangle, not clipped.
+    void showbmp(float x1, float y1, float x2, float y2, const char* name);
+    void putbmp(float x1, float y1, float x2, float y2, bitmap& b);
+    void putbmp(float x1, float y1, float x2, float y2, bitmap24& b);
+
+    // Intersects the viewport with the rectangle; a rectangle with x1 >= x2 or y1 >= y2 is
+    // ignored. Only resetviewport enlarges the viewport again.
+    void setviewport(float x1, float y1, float x2, float y2);
+    void resetviewport();
+    // Clears the viewport on the screen; a file device is finished by it.
+    void clearviewport(ClearFlag f);
+    void frameviewport(int col);
+    // The viewport's height in units of a single-size page.
+    float getviewportheight() const;
+    void setviewportbegin();
+
+    unsigned int getEbene() const { return ebene; }
+    // Appends a layer above the screen's highest one and selects it.
+    void addEbene();
+    // Selects display list n of the screen (null without a screen); `ebene` stays as it is.
+    PlotPuffer* setPlotPuffer(unsigned int n);
+    // 0, 1, 2, ... counted over the whole process, shared by all desks.
+    static unsigned short newBoxInstance();
+    void setdeskposition(int x, int y);
+
+private:
+    void initialise();
+    bool inside(float x, float y) const {
+        return vxmin <= x && x <= vxmax && vymin <= y && y <= vymax;
+    }
+    void selectColour(int col) { sp(col >= 0 ? col : color); }
+    // The visible part of the segment p0-p1 as strokes, the pen left up at its last point. The
+    // geometry behind it knows nothing of devices: desk/segmentgeometry.h.
+    void drawClipped(float x0, float y0, float x1, float y1);
+
+    int* epscolours;
+    int color;
+    float penwidth;
+    float curx, cury;
+    float vxmin, vymin, vxmax, vymax;
+    char* fontpath;
+    unsigned short ebene;
+    int opened;
+};
