@@ -12,3 +12,4 @@
 #include "image/bitmap.h"
 #include "image/bitmap24.h"
 #include "plot/symbol.h"
+#include "text/velfont.h"
