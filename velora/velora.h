@@ -12,4 +12,6 @@
 #include "image/bitmap.h"
 #include "image/bitmap24.h"
 #include "plot/symbol.h"
+#include "text/charactermap.h"
+#include "text/fontflags.h"
 #include "text/velfont.h"
