@@ -108,6 +108,14 @@ TEST_F(Draw, GroupsAndLiteralsAndGreek) {
     expectSegment(segments[3], 10 + 20 * s + 14, 20, 10 + 20 * s + 14, 30);
 }
 
+TEST_F(Draw, SlashDrawsTheNextCharacterAsItsSlot) {
+    renderer.hwrite(10, 20, "/^/$", 0, 0, 10.0f, 1, 1); // the slot of ^ and a dollar sign
+    const std::vector<Segment> segments = segmentsOf(drawn());
+    ASSERT_EQ(segments.size(), 2u);
+    expectSegment(segments[0], 10, 25, 16, 25);
+    expectSegment(segments[1], 18, 20, 24, 26);
+}
+
 TEST_F(Draw, VerticalTextRunsUpwardsWithGlyphsTurnedCounterClockwise) {
     renderer.vwrite(50, 20, "LI", 0, 0, 10.0f, 1, 1);
     const std::vector<Segment> segments = segmentsOf(drawn());

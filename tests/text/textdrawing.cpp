@@ -105,6 +105,8 @@ FontFile simpleFont() {
         font.setProgram(n, 'I', {x, 0, 64, 1, x, 10, 64, 2});
         font.setWidth(n, 'I', 10 + 2 * n);
         font.setProgram(n, 'L', {0, 10, 64, 1, 0, 0, 5, 0, 64, 2});
+        font.setProgram(n, 0x5E, {0, 5, 64, 1, 6, 5, 64, 2}); // a dash at half height
+        font.setProgram(n, '$', {0, 0, 64, 1, 6, 6, 64, 2});  // a diagonal
     }
     return font;
 }

@@ -43,8 +43,9 @@ struct TextDesk {
 void makeFolder(const std::string& dir);
 
 // A font file of simple glyphs for exact positions: in every font, I is a vertical stroke of 10
-// units at x = font number; L is (0,10)-(0,0)-(5,0). Advance widths: 10, 12, 14 for I in fonts
-// 0, 1, 2, and 8 for every other slot. Written into the folder `dir`.
+// units at x = font number; L is (0,10)-(0,0)-(5,0); slot 0x5E a dash (0,5)-(6,5) and $ a
+// diagonal (0,0)-(6,6). Advance widths: 10, 12, 14 for I in fonts 0, 1, 2, and 8 for every
+// other slot. Written into the folder `dir`.
 void writeSimpleFont(const std::string& dir);
 
 FontFile simpleFont();
