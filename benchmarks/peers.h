@@ -10,6 +10,9 @@ namespace peers {
 
 using Clock = std::chrono::steady_clock;
 
+// Size of a written file in bytes, 0 if it is missing.
+long fileSize(const char* name);
+
 inline double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }

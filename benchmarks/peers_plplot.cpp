@@ -1,10 +1,22 @@
 #include "peers.h"
 
+#include <cstdio>
+
 #ifdef VELORA_HAVE_PLPLOT
 #include <plplot.h>
 #endif
 
 namespace peers {
+
+long fileSize(const char* name) {
+    long bytes = 0;
+    if (std::FILE* file = std::fopen(name, "rb")) {
+        std::fseek(file, 0, SEEK_END);
+        bytes = std::ftell(file);
+        std::fclose(file);
+    }
+    return bytes;
+}
 
 double plplotPolyline(const std::vector<double>& x, const std::vector<double>& y,
                       const char* file) {
