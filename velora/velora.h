@@ -8,6 +8,7 @@
 #include "devices/corel.h"
 #include "devices/deviceflags.h"
 #include "devices/deviceselect.h"
+#include "devices/errortexts.h"
 #include "devices/postscript.h"
 #include "image/bitmap.h"
 #include "image/bitmap24.h"
