@@ -13,6 +13,8 @@
 #include "image/bitmap.h"
 #include "image/bitmap24.h"
 #include "plot/axisticks.h"
+#include "plot/boxclass.h"
+#include "plot/dashedline.h"
 #include "plot/symbol.h"
 #include "plot/tickformat.h"
 #include "text/charactermap.h"

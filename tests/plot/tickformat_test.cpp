@@ -48,20 +48,14 @@ TEST(TickText, EveryFloatFitsTheSharedBuffer) {
     EXPECT_STREQ(velora::tickText(-std::numeric_limits<float>::infinity(), 2), "-inf");
 }
 
-TEST(TickText, SkipBlanksLeavesTheRest) {
-    char text[] = "  -1.5 ";
-    EXPECT_STREQ(velora::skipBlanks(text), "-1.5 ");
-}
-
 TEST(LabelDigits, FromTheAccuracyOrTheStep) {
+    // Accuracies 0.01 and 0.5; steps 0.25, 5 and 2.5 on x ("%g") and y ("%f").
     EXPECT_EQ(velora::labelDigits(0.01f, 1.0f, true), 3);
     EXPECT_EQ(velora::labelDigits(0.5f, 1.0f, false), 2);
     EXPECT_EQ(velora::labelDigits(-1.0f, 0.25f, true), 3);
-    EXPECT_EQ(velora::labelDigits(-1.0f, 0.25f, false), 3);
-    EXPECT_EQ(velora::labelDigits(-1.0f, 5.0f, true), 1);
     EXPECT_EQ(velora::labelDigits(-1.0f, 5.0f, false), 1);
     EXPECT_EQ(velora::labelDigits(1.0f, 2.5f, true), 2);
-    // "%g" writes 1e-05: whole numbers only on the x axis; "%f" rounds it to 0.000010 on y.
+    // "%g" writes 1e-05: whole numbers only on the x axis; "%f" writes 0.000010 on y.
     EXPECT_EQ(velora::labelDigits(-1.0f, 0.00001f, true), 1);
     EXPECT_EQ(velora::labelDigits(-1.0f, 0.00001f, false), 6);
 }
@@ -88,7 +82,7 @@ TEST(TickStep, CountKeepsTheLastTickDespiteRounding) {
     EXPECT_EQ(velora::tickCount(0, 3, 0.5f), 7);
     EXPECT_EQ(velora::tickCount(0, 9999, 1), velora::maxTicks);
     EXPECT_EQ(velora::tickCount(0, 10000, 1), -1);
-    // Steps that never reach the end.
+    // Steps that never reach the end: backwards, too small to move on, infinite.
     EXPECT_EQ(velora::tickCount(0, 1, -2), -1);
     EXPECT_EQ(velora::tickCount(1e8f, 1e8f + 16, 0.01f), -1);
     EXPECT_EQ(velora::tickCount(0, 1, std::numeric_limits<float>::infinity()), -1);
