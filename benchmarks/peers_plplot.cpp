@@ -37,6 +37,49 @@ double plplotPolyline(const std::vector<double>& x, const std::vector<double>& y
 #endif
 }
 
+double plplotBoxPolyline(const std::vector<double>& x, const std::vector<double>& y,
+                         const char* file) {
+#ifdef VELORA_HAVE_PLPLOT
+    const auto start = Clock::now();
+    plsdev("psc");
+    plsfnam(file);
+    plinit();
+    plenv(0.0, 10.0, -1.5, 1.5, 0, 0);
+    pllab("time t (s)", "signal U (V)", "");
+    plcol0(9);
+    plline(static_cast<PLINT>(x.size()), x.data(), y.data());
+    plend();
+    return secondsSince(start);
+#else
+    (void)x;
+    (void)y;
+    (void)file;
+    return -1.0;
+#endif
+}
+
+double plplotBoxSquares(const std::vector<double>& x, const std::vector<double>& y,
+                        const char* file) {
+#ifdef VELORA_HAVE_PLPLOT
+    const auto start = Clock::now();
+    plsdev("psc");
+    plsfnam(file);
+    plinit();
+    plenv(0.0, 10.0, -1.5, 1.5, 0, 0);
+    pllab("x", "y", "");
+    plssym(0.0, 0.3);
+    // Code 6 is PLplot's open square.
+    plpoin(static_cast<PLINT>(x.size()), x.data(), y.data(), 6);
+    plend();
+    return secondsSince(start);
+#else
+    (void)x;
+    (void)y;
+    (void)file;
+    return -1.0;
+#endif
+}
+
 double plplotText(const std::vector<std::string>& lines, const char* file) {
 #ifdef VELORA_HAVE_PLPLOT
     const auto start = Clock::now();
