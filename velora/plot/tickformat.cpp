@@ -118,6 +118,8 @@ char* tickText(float value, int digits) {
     if (char* point = std::strchr(out, '.')) {
         if (static_cast<std::size_t>(n) < std::strlen(point + 1)) point[1 + n] = '\0';
     }
+    // A tick at zero reached by a float sum from below (-1.5e-8) shows 0.0, not -0.0.
+    if (out[0] == '-' && readsAsZero(out)) std::memmove(out, out + 1, std::strlen(out));
     return out;
 }
 
