@@ -30,6 +30,15 @@ std::string imported(const std::string& name, const std::string& file,
     return body.substr(opened.size());
 }
 
+InFolder::InFolder(const std::string& name) : previous(std::filesystem::current_path()) {
+    std::filesystem::create_directories(name);
+    std::filesystem::current_path(name);
+}
+
+InFolder::~InFolder() {
+    std::filesystem::current_path(previous);
+}
+
 std::string nextPicture() {
     return "tmp" + std::to_string(picturesImported) + ".bmp";
 }

@@ -4,6 +4,7 @@
 
 #include "desk/desk.h"
 
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -17,6 +18,19 @@ extern const std::string opened;
 // desk once the import has ended.
 std::string imported(const std::string& name, const std::string& file,
                      const std::function<void(desk&)>& after = {});
+
+// Works in a folder of its own while it lives: tests run side by side in one working folder, and
+// each process numbers its temporary pictures from tmp0.bmp.
+class InFolder {
+public:
+    explicit InFolder(const std::string& name);
+    ~InFolder();
+    InFolder(const InFolder&) = delete;
+    InFolder& operator=(const InFolder&) = delete;
+
+private:
+    std::filesystem::path previous;
+};
 
 // The name of the temporary picture the next import will write: the library numbers them over
 // the whole process, so the tests count the pictures they had imported.
