@@ -3,6 +3,7 @@
 #pragma once
 
 #include <chrono>
+#include <string>
 #include <vector>
 
 namespace peers {
@@ -15,5 +16,9 @@ inline double secondsSince(Clock::time_point start) {
 
 // One polyline through the given points into an EPS file with PLplot's "psc" device.
 double plplotPolyline(const std::vector<double>& x, const std::vector<double>& y, const char* file);
+
+// Text lines stroked in PLplot's Hershey fonts (its PostScript fonts switched off) into an EPS
+// file with the "psc" device, placed and turned as the text benchmark places ours.
+double plplotText(const std::vector<std::string>& lines, const char* file);
 
 } // namespace peers

@@ -9,6 +9,8 @@ rm -rf "$scratch"
 for preset in native mingw32; do
     [ -d "build/$preset" ] || continue
     cmake --install "build/$preset" --prefix "$scratch/$preset/prefix" >/dev/null
+    # The font file lies in the library folder: prefix C:/grafik/velora gives the desk's default.
+    test -s "$scratch/$preset/prefix/lib/Velfont.bin"
     args=(-S tests/install-client -B "$scratch/$preset/client" -DCMAKE_PREFIX_PATH="$scratch/$preset/prefix")
     [ "$preset" = mingw32 ] && args+=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw32-toolchain.cmake")
     cmake "${args[@]}" >/dev/null

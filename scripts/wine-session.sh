@@ -49,6 +49,13 @@ wine_session_start() {
     fi
     # One server for every program of the run: each start of Wine then stays cheap.
     wineserver -p >/dev/null 2>&1 || true
+    # Start Wine's own services now, away from the test runner: started by a test program they
+    # would keep its output pipe open, and the runner would wait for them forever.
+    if [ "$WINEARCH" = win64 ]; then
+        /usr/lib/wine/wine64 wineboot </dev/null >/dev/null 2>&1 || true
+    else
+        wine wineboot </dev/null >/dev/null 2>&1 || true
+    fi
 }
 
 # True when this machine can run Wine's 32-bit loader. Some hosts run 64-bit user code only

@@ -15,3 +15,7 @@
 #include "image/bitmap.h"
 #include "image/bitmap24.h"
 #include "plot/symbol.h"
+#include "text/charactermap.h"
+#include "text/fontclass.h"
+#include "text/fontflags.h"
+#include "text/velfont.h"

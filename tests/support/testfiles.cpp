@@ -29,6 +29,8 @@ std::string dataPath(const std::string& name) {
     return std::string(VELORA_TEST_DATA) + "/" + name;
 }
 
+std::string fontDirectory() { return VELORA_FONT_DIR; }
+
 #ifdef _WIN32
 bool hasTool(const char*) {
     return false;

@@ -12,6 +12,8 @@ void writeFile(const std::string& path, const std::string& bytes);
 bool fileExists(const std::string& path);
 // A file of the checked-in test data.
 std::string dataPath(const std::string& name);
+// The folder where the build put the stroke font file Velfont.bin.
+std::string fontDirectory();
 
 // True when the program can be run here (never under Wine: it has no Linux programs).
 bool hasTool(const char* program);

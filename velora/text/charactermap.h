@@ -1,0 +1,40 @@
+// Which glyph slot of the font file draws a byte of text: the German letters of the DOS and
+// Windows code pages and the brackets have slots of their own; everything else is its own slot.
+#pragma once
+
+namespace velfont {
+
+// The slot of a text byte; outside 32 ... 127 when the font has no glyph for it.
+constexpr int slotOf(unsigned char c) {
+    switch (c) {
+    case 0x5B:
+        return 0x5E; // [
+    case 0x5D:
+        return 0x5F; // ]
+    case 0x8E:
+    case 0xC4:
+        return 0x5B; // Ä
+    case 0x99:
+    case 0xD6:
+        return 0x5C; // Ö
+    case 0x9A:
+    case 0xDC:
+        return 0x5D; // Ü
+    case 0x84:
+    case 0xE4:
+        return 0x7B; // ä
+    case 0x94:
+    case 0xF6:
+        return 0x7C; // ö
+    case 0x81:
+    case 0xFC:
+        return 0x7D; // ü
+    case 0xE1:
+    case 0xDF:
+        return 0x7E; // ß
+    default:
+        return c;
+    }
+}
+
+} // namespace velfont
