@@ -1,10 +1,12 @@
-// Files the library writes, read back onto a desk opened on EPS: the copy holds the same paths
-// in the same colours (colour 7 comes back as the black of colour 0), its pen widths are those of
-// the original times 1.75 / 2.7, and its pictures lie where the original's did.
+// Files the library writes (lines, figures, symbols, pictures and text), read back onto a desk
+// opened on EPS: the copy holds the same paths in the same colours (colour 7 comes back as the
+// black of colour 0), its pen widths are those of the original times 1.75 / 2.7, and its pictures
+// lie where the original's did.
 #include "desk/desk.h"
 #include "image/bitmap.h"
 #include "image/bitmap24.h"
 #include "plot/symbol.h"
+#include "text/fontclass.h"
 
 #include "deskdrawing.h"
 #include "epsimportfiles.h"
@@ -75,9 +77,11 @@ void drawEverything(desk& d) {
         d.setpenwidth(widths[c % 4]);
         d.line(5 + 8 * c, 5, 5 + 8 * c, 45, c);
         d.setcolor(15 - c);
+        d.np();
         d.move(5.5f + 8 * c, 50);
         d.draw(9.25f + 8 * c, 60.125f, -1);
         d.draw(5.5f + 8 * c, 70.333f, -1);
+        d.st();
     }
     d.setpenwidth(0.3f);
     // Points anywhere between the hundredths of a point, and lines cut by a viewport.
@@ -88,8 +92,11 @@ void drawEverything(desk& d) {
     };
     d.setviewport(20.2f, 15.7f, 110.9f, 85.3f);
     d.move(next(133.33f), next(100));
-    for (int i = 0; i < 300; ++i)
+    for (int i = 0; i < 300; ++i) {
+        d.np();
         d.draw(next(133.33f), next(100), i % 16);
+        d.st();
+    }
     d.resetviewport();
     d.rec(1, 1, 132.33f, 99, 7);
     d.pset(66.6f, 33.3f, 4);
@@ -111,6 +118,12 @@ void drawEverything(desk& d) {
             pixel[2] = static_cast<unsigned char>(255 - 16 * (r + c));
         }
     d.putbmp(70.1f, 20.2f, 90.3f, 40.4f, colour);
+    // Text in the three fonts, across and upwards, with its own pen widths.
+    d.setfontpath(testing_support::fontDirectory().c_str());
+    fontclass text(d);
+    text.hwrite(20, 75, "Velora: x^2 + y_{k+1}", 3, FONT_ROMAN, 4, 1, 1);
+    text.hwrite(20, 68, "$abg$ Greek", 9, FONT_GREEK | FONT_BOLD, 3, 1, 1);
+    text.vwrite(125, 20, "upwards", 1, FONT_SANS | FONT_THIN, 2.5f, 1, 1);
 }
 
 } // namespace
