@@ -3,8 +3,11 @@
 
 #include "common/api.h"
 #include "common/endprocess.h"
+#include "desk/defines.h"
 #include "desk/desk.h"
 #include "desk/segmentgeometry.h"
+#include "desk/strings.h"
+#include "desk/stringstack.h"
 #include "devices/corel.h"
 #include "devices/deviceflags.h"
 #include "devices/deviceselect.h"
