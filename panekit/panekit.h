@@ -5,7 +5,12 @@
 //     window.open();                                   // returns once the window is shown
 #pragma once
 
+#include "button.h"
+#include "dlgbase.h"
+#include "edit.h"
 #include "panekitapi.h"
+#include "scrollbar.h"
+#include "static.h"
 #include "wndbase.h"
 #include "wndexclass.h"
 

@@ -198,6 +198,35 @@ TEST(PaneKitWindow, DirectWindowIsCreatedInTheCallersThreadAndMayBeClosedThenDes
     // The destructor at the end of the test must not wait for a window that has already gone.
 }
 
+TEST(PaneKitWindow, SystemButtonClassIsSubclassedAndStillWorks) {
+    Button button;
+    RecordingWindow parent;
+    button << Values::Flag(6) << "Press" << Values::Flag(3) << 80 << Values::Flag(4) << 24;
+    button << Values::Flag(11) << reinterpret_cast<void*>(7);
+    parent <= button;
+    ASSERT_EQ(parent.open(), 1);
+    HWND b = button;
+    ASSERT_TRUE(IsWindow(b));
+    EXPECT_EQ(
+        CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, classOf(b).c_str(), -1, "BUTTON", -1),
+        CSTR_EQUAL);
+    // The window runs the library's procedure, not the class's.
+    EXPECT_NE(GetWindowLongPtrA(b, GWLP_WNDPROC), GetClassLongPtrA(b, GCLP_WNDPROC));
+    // Unhandled messages reach the system button: its text, and a click notified to the parent.
+    EXPECT_EQ(windowText(b), "Press");
+    SendMessageA(b, BM_CLICK, 0, 0);
+    ASSERT_TRUE(parent.waitForCount(1));
+    Message click = parent.messages()[0];
+    EXPECT_EQ(click.message, UINT(WM_COMMAND));
+    EXPECT_EQ(LOWORD(click.wParam), 7);
+    EXPECT_EQ(HIWORD(click.wParam), BN_CLICKED);
+    EXPECT_EQ(reinterpret_cast<HWND>(click.lParam), b);
+    parent.close();
+    // A system class is never unregistered.
+    WNDCLASSA registered;
+    EXPECT_TRUE(GetClassInfoA(baseLibrary(), "BUTTON", &registered));
+}
+
 // The style rules are process-wide, so they are checked in a process of their own.
 TEST(StyleSwitches, FirstStyleWriteInTheProcessReplacesEveryLaterOneAdds) {
     EXPECT_EXIT(
