@@ -5,11 +5,13 @@
 //     window.open();                                   // returns once the window is shown
 #pragma once
 
+#include "bitmapwnd.h"
 #include "button.h"
 #include "dlgbase.h"
 #include "edit.h"
 #include "panekitapi.h"
 #include "scrollbar.h"
+#include "slider.h"
 #include "static.h"
 #include "wndbase.h"
 #include "wndexclass.h"
