@@ -1,6 +1,6 @@
-// A specimen page of the stroke fonts, for a person to judge the letters: every slot of the
+// A font sheet of the stroke fonts, for a person to judge the letters: every slot of the
 // three fonts, the pen weights, scripts, Greek, umlauts, alignment and vertical text.
-// Usage: specimen [name [font folder]] writes name.eps (default specimen.eps).
+// Usage: fontsheet [name [font folder]] writes name.eps (default fontsheet.eps).
 #include <velora.h>
 
 #include <string>
@@ -43,7 +43,7 @@ void mark(desk& page, float x, float y) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::string name = argc > 1 ? argv[1] : "specimen";
+    const std::string name = argc > 1 ? argv[1] : "fontsheet";
     desk page;
     page.setfontpath(argc > 2 ? argv[2] : VELORA_FONT_DIR);
     page.open(EPS, name.c_str());
