@@ -8,7 +8,14 @@
 #include "devices/corel.h"
 #include "devices/deviceflags.h"
 #include "devices/deviceselect.h"
+#include "devices/numberedlist.h"
+#include "devices/palette.h"
+#include "devices/plotpuffer.h"
+#include "devices/plotrecord.h"
+#include "devices/plotreplay.h"
 #include "devices/postscript.h"
+#include "devices/replaymapping.h"
+#include "devices/replaytarget.h"
 #include "image/bitmap.h"
 #include "image/bitmap24.h"
 #include "plot/symbol.h"
@@ -16,3 +23,7 @@
 #include "text/fontclass.h"
 #include "text/fontflags.h"
 #include "text/velfont.h"
+
+#ifdef _WIN32
+#include "devices/penstack.h"
+#endif
