@@ -1,0 +1,38 @@
+// DeviceContextTarget: a display-list replay drawn on a Windows device context (the window's
+// paint context, the printer's, the zoom lens's memory context) with the window's cached pens.
+// The context's own pen is put back when the replay is over.
+#pragma once
+
+#include "devices/replaytarget.h"
+
+#include <windows.h>
+
+class PenStack;
+
+class DeviceContextTarget : public ReplayTarget {
+public:
+    DeviceContextTarget(HDC dc, PenStack& pens, int* penTable);
+    ~DeviceContextTarget() override;
+    DeviceContextTarget(const DeviceContextTarget&) = delete;
+    DeviceContextTarget& operator=(const DeviceContextTarget&) = delete;
+
+    void moveTo(int x, int y) override;
+    void lineTo(int x, int y) override;
+    void selectPen(unsigned colour, unsigned width) override;
+    void drawImage(int left, int top, int width, int height, int columns, int rows,
+                   const void* pixels, const void* infoHeader) override;
+    void drawFile(const char* name, int left, int top, int width, int height) override;
+
+private:
+    // Runs of lines go to GDI as one PolylineTo, which draws exactly what the LineTo calls
+    // would; anything else first sends the lines waiting.
+    void flushLines();
+
+    HDC dc;
+    PenStack& pens;
+    int* penTable;
+    HGDIOBJ originalPen;
+    static constexpr int batch = 4096;
+    POINT waiting[batch];
+    int waitingCount;
+};
