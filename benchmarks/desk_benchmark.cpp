@@ -3,22 +3,11 @@
 // the finished files, the bytes written and the rate.
 #include "velora.h"
 
+#include "peers.h"
+
 #include <chrono>
 #include <cmath>
 #include <cstdio>
-
-namespace {
-
-long fileSize(const char* name) {
-    std::FILE* file = std::fopen(name, "rb");
-    if (!file) return 0;
-    std::fseek(file, 0, SEEK_END);
-    const long size = std::ftell(file);
-    std::fclose(file);
-    return size;
-}
-
-} // namespace
 
 int main() {
     const int points = 1000000;
@@ -38,7 +27,7 @@ int main() {
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    const long bytes = fileSize("deskbench.eps") + fileSize("deskbench.plt");
+    const long bytes = peers::fileSize("deskbench.eps") + peers::fileSize("deskbench.plt");
     std::printf("desk::draw, %d points, EPS and PLT: %.3f s, %ld bytes, %.1f MB/s\n", points,
                 seconds, bytes, bytes / seconds / 1e6);
     return 0;

@@ -11,16 +11,6 @@
 
 namespace {
 
-long fileSize(const char* name) {
-    long bytes = 0;
-    if (std::FILE* file = std::fopen(name, "rb")) {
-        std::fseek(file, 0, SEEK_END);
-        bytes = std::ftell(file);
-        std::fclose(file);
-    }
-    return bytes;
-}
-
 double polyline(const std::vector<float>& x, const std::vector<float>& y, bool colourPerSegment,
                 const char* name) {
     const auto start = peers::Clock::now();
@@ -57,12 +47,13 @@ int main() {
     }
 
     const double coloured = polyline(x, y, true, "bench_coloured");
-    report("velora: 1M points, a colour per segment", coloured, fileSize("bench_coloured.eps"));
+    report("velora: 1M points, a colour per segment", coloured,
+           peers::fileSize("bench_coloured.eps"));
     const double plain = polyline(x, y, false, "bench_plain");
-    report("velora: 1M points, one colour", plain, fileSize("bench_plain.eps"));
+    report("velora: 1M points, one colour", plain, peers::fileSize("bench_plain.eps"));
     const double plplot = peers::plplotPolyline(xd, yd, "bench_plplot.eps");
     if (plplot >= 0) {
-        report("PLplot psc: 1M points, one colour", plplot, fileSize("bench_plplot.eps"));
+        report("PLplot psc: 1M points, one colour", plplot, peers::fileSize("bench_plplot.eps"));
         std::printf("velora is %.1f times as fast as PLplot on the same polyline\n",
                     plplot / plain);
     } else {

@@ -1,5 +1,6 @@
 // The peers the benchmarks measure in the same run: PLplot's PostScript driver (when the build
-// found it). Each function writes the same figure as our case and returns its seconds, or -1.
+// found it) and gnuplot's EPS terminal (when it is installed). Each function writes the same
+// figure as our case and returns its seconds, or -1.
 #pragma once
 
 #include <chrono>
@@ -9,6 +10,9 @@
 namespace peers {
 
 using Clock = std::chrono::steady_clock;
+
+// Size of a written file in bytes, 0 if it is missing.
+long fileSize(const char* name);
 
 inline double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
@@ -20,5 +24,24 @@ double plplotPolyline(const std::vector<double>& x, const std::vector<double>& y
 // Text lines stroked in PLplot's Hershey fonts (its PostScript fonts switched off) into an EPS
 // file with the "psc" device, placed and turned as the text benchmark places ours.
 double plplotText(const std::vector<std::string>& lines, const char* file);
+
+// A plot box with ticks and labels around one polyline, with PLplot's "psc" device.
+double plplotBoxPolyline(const std::vector<double>& x, const std::vector<double>& y,
+                         const char* file);
+
+// A plot box with a square at every point, with PLplot's "psc" device.
+double plplotBoxSquares(const std::vector<double>& x, const std::vector<double>& y,
+                        const char* file);
+
+// Whether gnuplot can be run here.
+bool haveGnuplot();
+
+// Writes the points as text lines "x y" for gnuplot to read; not part of any measurement.
+void writeGnuplotData(const std::vector<double>& x, const std::vector<double>& y, const char* file);
+
+// gnuplot with "set terminal postscript eps" drawing the data file in a box with ticks and
+// labels, as one line ("with lines") or as squares ("with points pt 4"); the seconds include
+// starting gnuplot and reading the file.
+double gnuplotBox(const char* dataFile, bool squares, const char* file);
 
 } // namespace peers

@@ -1,10 +1,22 @@
 #include "peers.h"
 
+#include <cstdio>
+
 #ifdef VELORA_HAVE_PLPLOT
 #include <plplot.h>
 #endif
 
 namespace peers {
+
+long fileSize(const char* name) {
+    long bytes = 0;
+    if (std::FILE* file = std::fopen(name, "rb")) {
+        std::fseek(file, 0, SEEK_END);
+        bytes = std::ftell(file);
+        std::fclose(file);
+    }
+    return bytes;
+}
 
 double plplotPolyline(const std::vector<double>& x, const std::vector<double>& y,
                       const char* file) {
@@ -15,6 +27,49 @@ double plplotPolyline(const std::vector<double>& x, const std::vector<double>& y
     plinit();
     plenv(0.0, 133.33, 0.0, 100.0, 0, -2);
     plline(static_cast<PLINT>(x.size()), x.data(), y.data());
+    plend();
+    return secondsSince(start);
+#else
+    (void)x;
+    (void)y;
+    (void)file;
+    return -1.0;
+#endif
+}
+
+double plplotBoxPolyline(const std::vector<double>& x, const std::vector<double>& y,
+                         const char* file) {
+#ifdef VELORA_HAVE_PLPLOT
+    const auto start = Clock::now();
+    plsdev("psc");
+    plsfnam(file);
+    plinit();
+    plenv(0.0, 10.0, -1.5, 1.5, 0, 0);
+    pllab("time t (s)", "signal U (V)", "");
+    plcol0(9);
+    plline(static_cast<PLINT>(x.size()), x.data(), y.data());
+    plend();
+    return secondsSince(start);
+#else
+    (void)x;
+    (void)y;
+    (void)file;
+    return -1.0;
+#endif
+}
+
+double plplotBoxSquares(const std::vector<double>& x, const std::vector<double>& y,
+                        const char* file) {
+#ifdef VELORA_HAVE_PLPLOT
+    const auto start = Clock::now();
+    plsdev("psc");
+    plsfnam(file);
+    plinit();
+    plenv(0.0, 10.0, -1.5, 1.5, 0, 0);
+    pllab("x", "y", "");
+    plssym(0.0, 0.3);
+    // Code 6 is PLplot's open square.
+    plpoin(static_cast<PLINT>(x.size()), x.data(), y.data(), 6);
     plend();
     return secondsSince(start);
 #else

@@ -37,16 +37,6 @@ const int fonts[] = {FONT_SANS, FONT_ROMAN, FONT_GREEK, FONT_ROMAN | FONT_THIN,
                      FONT_SANS | FONT_BOLD};
 constexpr long targetCharacters = 100000;
 
-long fileSize(const char* name) {
-    long bytes = 0;
-    if (std::FILE* file = std::fopen(name, "rb")) {
-        std::fseek(file, 0, SEEK_END);
-        bytes = std::ftell(file);
-        std::fclose(file);
-    }
-    return bytes;
-}
-
 // Writes lines in turn until the target is reached; returns seconds, including finishing the
 // file, and the processor seconds in `cpu` (the rest is waiting for the disk).
 double writeText(const char* name, long* characters, double* cpu) {
@@ -97,7 +87,7 @@ int main() {
     long written = 0;
     double cpu = 0;
     const double seconds = writeText("bench_text", &written, &cpu);
-    const long bytes = fileSize("bench_text.eps");
+    const long bytes = peers::fileSize("bench_text.eps");
     std::printf("%-46s %7.3f s %11ld bytes %9.0f characters/s\n", "velora: text with markup to EPS",
                 seconds, bytes, written / seconds);
     std::printf("  %ld characters, %.3f s of it on the processor (target: under 0.1 s)\n", written,
@@ -119,7 +109,7 @@ int main() {
     if (plplot >= 0) {
         std::printf("%-46s %7.3f s %11ld bytes %9.0f characters/s\n",
                     "PLplot psc, Hershey strokes: the same lines", plplot,
-                    fileSize("bench_text_plplot.eps"), peerCharacters / plplot);
+                    peers::fileSize("bench_text_plplot.eps"), peerCharacters / plplot);
         std::printf("velora is %.1f times as fast as PLplot on the same lines\n", plplot / seconds);
     } else {
         std::printf("PLplot was not found by the build: no comparison\n");

@@ -1,18 +1,36 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds both builds and runs the demo: natively, and under Wine when
-# this machine can run 32-bit programs. The drawing is written as EPS and HPGL and the EPS is
-# turned into a PNG with Ghostscript, for a person to look at.
+# Sets up what is missing, builds both builds and runs the demo, a scientific figure of three
+# plot boxes on one desk: natively, and under Wine (the 32-bit Windows build where this machine
+# can run it, else the same sources built for 64-bit Windows). The figure is written as EPS and
+# HPGL at once; Ghostscript renders the EPS into a PNG and hp2xx converts the HPGL file, both
+# for a person to look at, and the Windows build must write the same files byte for byte.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 
 bash scripts/setup.sh
+
+# shellcheck source=wine-session.sh
+source "$root/scripts/wine-session.sh"
+windows=mingw32
+wine_arch=win32
+wine_program=wine
+if ! wine_can_run_32bit; then
+    echo "== this machine cannot run 32-bit programs: the Windows demo runs on the 64-bit stand-in"
+    windows=mingw64
+    wine_arch=win64
+    wine_program=/usr/lib/wine/wine64
+fi
+
 mkdir -p build
-for preset in native mingw32; do
+presets=(native mingw32)
+[ "$windows" = mingw64 ] && presets+=(mingw64)
+for preset in "${presets[@]}"; do
     echo "== building $preset"
-    cmake --preset "$preset" >"build/$preset-demo-build.log" 2>&1 || { tail -n 40 "build/$preset-demo-build.log"; exit 1; }
-    cmake --build --preset "$preset" >>"build/$preset-demo-build.log" 2>&1 || { tail -n 40 "build/$preset-demo-build.log"; exit 1; }
-    rm -f "build/$preset-demo-build.log"
+    log="build/$preset-demo-build.log"
+    cmake --preset "$preset" >"$log" 2>&1 || { tail -n 40 "$log"; exit 1; }
+    cmake --build --preset "$preset" >>"$log" 2>&1 || { tail -n 40 "$log"; exit 1; }
+    rm -f "$log"
 done
 
 out="$root/build/demo"
@@ -20,17 +38,24 @@ mkdir -p "$out"
 cd "$out"
 echo "== demo, native"
 "$root/build/native/bin/demo" demo
-gs -q -dSAFER -dBATCH -dNOPAUSE -dEPSCrop -r100 -sDEVICE=png16m -sOutputFile=demo.png demo.eps
-
-# shellcheck source=wine-session.sh
-source "$root/scripts/wine-session.sh"
-if wine_can_run_32bit; then
-    wine_session_start
-    echo "== demo, under Wine"
-    mkdir -p wine && (cd wine && wine "$root/build/mingw32/bin/demo.exe" demo)
-    cmp demo.eps wine/demo.eps && echo "The Windows build wrote the same EPS file."
-else
-    echo "== demo under Wine skipped: this machine cannot run 32-bit programs"
+gs -q -dSAFER -dBATCH -dNOPAUSE -dEPSCrop -r150 -dGraphicsAlphaBits=4 -sDEVICE=png16m \
+    -sOutputFile=demo.png demo.eps
+echo "== the HPGL file through hp2xx"
+report=$(hp2xx -m png -d 150 -f demo-hpgl.png demo.plt 2>&1)
+ignored=$(printf '%s\n' "$report" | sed -n 's/.*command(s) ignored: *\([0-9]*\).*/\1/p')
+if [ "${ignored:-1}" != 0 ]; then
+    printf '%s\n' "$report" | tail -n 5
+    echo "hp2xx did not take every command of demo.plt" >&2
+    exit 1
 fi
+echo "hp2xx read every command of demo.plt"
+
+echo "== demo, $windows build under Wine"
+wine_session_start "$wine_arch"
+mkdir -p wine
+(cd wine && "$wine_program" "$root/build/$windows/bin/demo.exe" demo)
+cmp demo.eps wine/demo.eps
+cmp demo.plt wine/demo.plt
+echo "The Windows build wrote the same EPS and HPGL files."
 echo
-echo "Written in $out: demo.eps, demo.plt, demo.png"
+echo "Written in $out: demo.eps, demo.plt, demo.png (from the EPS), demo-hpgl.png (from the HPGL)"

@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake make g++ python3 googletest libgtest-dev libbenchmark-dev clang-format
+    clang libclang-rt-14-dev
     g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
     wine wine32:i386 wine64 fonts-wine xvfb xauth
     ghostscript imagemagick hp2xx hershey-fonts-data

@@ -13,12 +13,6 @@ using testing_support::readFile;
 
 namespace {
 
-std::uint32_t le32(const std::string& bytes, std::size_t at) {
-    return static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8 |
-           static_cast<unsigned char>(bytes[at + 2]) << 16 |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 3])) << 24;
-}
-
 char* name(const char* text) {
     return const_cast<char*>(text);
 }
@@ -45,7 +39,8 @@ TEST(Bitmap24, DimChecksWidthAndClearsToBlack) {
     for (int row = 0; row < 3; ++row)
         for (int x = 0; x < 16; ++x)
             ASSERT_EQ(*b(static_cast<short>(row), static_cast<short>(x)), 0);
-    EXPECT_EQ(le32(std::string(reinterpret_cast<char*>(b.GetHeader()), 54), 46), 0u);
+    EXPECT_EQ(
+        testing_support::readLe32(std::string(reinterpret_cast<char*>(b.GetHeader()), 54), 46), 0u);
 }
 
 TEST(Bitmap24, SavedFileCarriesZeroPaletteBeforeThePixels) {
@@ -53,11 +48,11 @@ TEST(Bitmap24, SavedFileCarriesZeroPaletteBeforeThePixels) {
     b.save(name("c24"));
     const std::string file = readFile("c24.bmp");
     ASSERT_EQ(file.size(), 1078u + 48);
-    EXPECT_EQ(le32(file, 2), 1126u);
-    EXPECT_EQ(le32(file, 10), 1078u);
-    EXPECT_EQ(le32(file, 34), 48u);
-    EXPECT_EQ(le32(file, 26), 0x00180001u);
-    EXPECT_EQ(le32(file, 46), 256u);
+    EXPECT_EQ(testing_support::readLe32(file, 2), 1126u);
+    EXPECT_EQ(testing_support::readLe32(file, 10), 1078u);
+    EXPECT_EQ(testing_support::readLe32(file, 34), 48u);
+    EXPECT_EQ(testing_support::readLe32(file, 26), 0x00180001u);
+    EXPECT_EQ(testing_support::readLe32(file, 46), 256u);
     EXPECT_EQ(file.find_first_not_of('\0', 54), std::string::npos);
 }
 

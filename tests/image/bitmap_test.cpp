@@ -13,12 +13,6 @@ using testing_support::readFile;
 
 namespace {
 
-std::uint32_t le32(const std::string& bytes, std::size_t at) {
-    return static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8 |
-           static_cast<unsigned char>(bytes[at + 2]) << 16 |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 3])) << 24;
-}
-
 char* name(const char* text) {
     return const_cast<char*>(text);
 }
@@ -59,15 +53,15 @@ TEST(Bitmap, SavedFileHasHeaderPaletteAndRows) {
     const std::string file = readFile("g.bmp");
     ASSERT_EQ(file.size(), 1094u);
     EXPECT_EQ(file.substr(0, 2), "BM");
-    EXPECT_EQ(le32(file, 2), 1094u);
-    EXPECT_EQ(le32(file, 10), 1078u);
-    EXPECT_EQ(le32(file, 14), 40u);
-    EXPECT_EQ(le32(file, 18), 8u);
-    EXPECT_EQ(le32(file, 22), 2u);
-    EXPECT_EQ(le32(file, 26), 0x00080001u);
-    EXPECT_EQ(le32(file, 34), 16u);
-    EXPECT_EQ(le32(file, 38), 25600u);
-    EXPECT_EQ(le32(file, 46), 256u);
+    EXPECT_EQ(testing_support::readLe32(file, 2), 1094u);
+    EXPECT_EQ(testing_support::readLe32(file, 10), 1078u);
+    EXPECT_EQ(testing_support::readLe32(file, 14), 40u);
+    EXPECT_EQ(testing_support::readLe32(file, 18), 8u);
+    EXPECT_EQ(testing_support::readLe32(file, 22), 2u);
+    EXPECT_EQ(testing_support::readLe32(file, 26), 0x00080001u);
+    EXPECT_EQ(testing_support::readLe32(file, 34), 16u);
+    EXPECT_EQ(testing_support::readLe32(file, 38), 25600u);
+    EXPECT_EQ(testing_support::readLe32(file, 46), 256u);
     EXPECT_EQ(static_cast<unsigned char>(file[54 + 4 * 77]), 77);
     EXPECT_EQ(static_cast<unsigned char>(file[1078 + 8 + 3]), 200);
     EXPECT_EQ(file.find_first_not_of('\0', 1078), 1078u + 8 + 3);

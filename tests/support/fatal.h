@@ -10,7 +10,9 @@
 
 namespace testing_support {
 // Death tests read only the error stream; the library's messages go to both.
-inline void routeStandardOutputToErrorStream() { std::cout.rdbuf(std::cerr.rdbuf()); }
+inline void routeStandardOutputToErrorStream() {
+    std::cout.rdbuf(std::cerr.rdbuf());
+}
 } // namespace testing_support
 
 #ifdef _WIN32

@@ -25,11 +25,20 @@ bool fileExists(const std::string& path) {
     return file != nullptr;
 }
 
+unsigned long readLe32(const std::string& bytes, std::size_t at) {
+    unsigned long value = 0;
+    for (int i = 3; i >= 0; --i)
+        value = value << 8 | static_cast<unsigned char>(bytes.at(at + i));
+    return value;
+}
+
 std::string dataPath(const std::string& name) {
     return std::string(VELORA_TEST_DATA) + "/" + name;
 }
 
-std::string fontDirectory() { return VELORA_FONT_DIR; }
+std::string fontDirectory() {
+    return VELORA_FONT_DIR;
+}
 
 #ifdef _WIN32
 bool hasTool(const char*) {
@@ -70,22 +79,19 @@ namespace {
 // The number hp2xx reports after `label`, or -1 when the label is missing.
 long countAfter(const std::string& report, const std::string& label) {
     const std::size_t at = report.find(label);
-    if (at == std::string::npos)
-        return -1;
+    if (at == std::string::npos) return -1;
     return std::strtol(report.c_str() + at + label.size(), nullptr, 10);
 }
 } // namespace
 
 std::string hp2xxProblems(const std::string& pltPath) {
-    if (!hasTool("hp2xx"))
-        return "";
+    if (!hasTool("hp2xx")) return "";
     std::string output;
     const int status =
         runCommand("hp2xx -m eps -f '" + pltPath + ".hp2xx.eps' '" + pltPath + "'", &output);
     // Pens above 8 and dots are reported as unexpected events: limits of hp2xx, not faults of
     // the file. An empty drawing is converted without a report.
-    if (status == 0 && countAfter(output, "command(s) ignored:") <= 0)
-        return "";
+    if (status == 0 && countAfter(output, "command(s) ignored:") <= 0) return "";
     return output.empty() ? "hp2xx failed" : output;
 }
 

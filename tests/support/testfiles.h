@@ -15,6 +15,9 @@ std::string dataPath(const std::string& name);
 // The folder where the build put the stroke font file Velfont.bin.
 std::string fontDirectory();
 
+// The little-endian 32-bit number at a byte offset of a file's bytes.
+unsigned long readLe32(const std::string& bytes, std::size_t at);
+
 // True when the program can be run here (never under Wine: it has no Linux programs).
 bool hasTool(const char* program);
 // Runs a shell command and returns its exit status and what it printed.

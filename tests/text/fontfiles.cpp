@@ -3,6 +3,10 @@
 #include "support/testfiles.h"
 #include "text/strokeprogram.h"
 
+#include <cstdio>
+#include <random>
+#include <string>
+
 namespace font_test {
 
 std::string generatedFontPath() {
@@ -23,7 +27,14 @@ void FontFile::setProgram(int font, int slot, const std::vector<unsigned char>& 
 }
 
 void FontFile::save(const std::string& path) const {
-    testing_support::writeFile(path, bytes);
+    // Test cases run as parallel processes that share their fixture files: a reader must never
+    // see a half-written font, so the file appears whole under its name or not at all.
+    const std::string partial = path + "." + std::to_string(std::random_device{}()) + ".part";
+    testing_support::writeFile(partial, bytes);
+    if (std::rename(partial.c_str(), path.c_str()) != 0) {
+        std::remove(path.c_str());
+        std::rename(partial.c_str(), path.c_str());
+    }
 }
 
 Drawing drawingOf(const unsigned char* program) {

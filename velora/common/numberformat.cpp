@@ -2,9 +2,47 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace velora {
+
+namespace {
+
+// "00" to "99": two digits at a time for the small integers of path coordinates.
+struct DigitPairs {
+    char text[200];
+    DigitPairs() {
+        for (int i = 0; i < 100; ++i) {
+            text[2 * i] = static_cast<char>('0' + i / 10);
+            text[2 * i + 1] = static_cast<char>('0' + i % 10);
+        }
+    }
+};
+const DigitPairs digitPairs;
+
+// A value below 10,000 in decimal.
+char* formatSmall(char* out, unsigned value) {
+    if (value >= 100) {
+        const unsigned high = value / 100;
+        if (high >= 10) {
+            std::memcpy(out, digitPairs.text + 2 * high, 2);
+            out += 2;
+        } else {
+            *out++ = static_cast<char>('0' + high);
+        }
+        std::memcpy(out, digitPairs.text + 2 * (value % 100), 2);
+        return out + 2;
+    }
+    if (value >= 10) {
+        std::memcpy(out, digitPairs.text + 2 * value, 2);
+        return out + 2;
+    }
+    *out++ = static_cast<char>('0' + value);
+    return out;
+}
+
+} // namespace
 
 char* formatInt(char* out, long long value) {
     return std::to_chars(out, out + numberTextCapacity, value).ptr;
@@ -24,7 +62,7 @@ char* formatHundredths(char* out, double points) {
             *out++ = '-';
             k = -k;
         }
-        out = formatInt(out, k / 100);
+        out = formatSmall(out, static_cast<unsigned>(k / 100));
         const int fraction = static_cast<int>(k % 100);
         if (fraction != 0) {
             *out++ = '.';

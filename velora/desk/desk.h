@@ -7,9 +7,12 @@
 #include "devices/deviceflags.h"
 #include "devices/deviceselect.h"
 
+#include <iosfwd>
+
 class bitmap;
 class bitmap24;
 class PlotPuffer;
+class StringStack;
 
 // A colour index: 0 black, 1 red, 2 green, 3 blue, 4 yellow, 5 cyan, 6 magenta, 7 black, 8 to 15
 // greys from dark to white. A negative colour given to a drawing call means the current colour.
@@ -81,6 +84,11 @@ public:
     static unsigned short newBoxInstance();
     void setdeskposition(int x, int y);
 
+    // Draws an EPS file of the kind the library writes onto the desk: its paths, colours, pen
+    // widths and pictures. The extension of the name's file part becomes ".eps"; pictures are
+    // saved as tmp0.bmp, tmp1.bmp, ... (numbered over the whole process) in the working folder.
+    void showeps(const char* name);
+
 private:
     void initialise();
     bool inside(float x, float y) const {
@@ -90,6 +98,23 @@ private:
     // The visible part of the segment p0-p1 as strokes, the pen left up at its last point. The
     // geometry behind it knows nothing of devices: desk/segmentgeometry.h.
     void drawClipped(float x0, float y0, float x1, float y1);
+
+    // The EPS import (desk/epsreader.cpp, desk/epspicture.cpp). Its state lives only while a
+    // file is read.
+    struct EpsImport;
+    void readEps(std::istream& in);
+    // Split a definition line ("/m{moveto}def", "/width 64 def") into a label and a command of
+    // at most 79 characters each.
+    static void getLabel(char* label, const char* line);
+    static void getCommand(char* command, const char* line);
+    // Pushes the words of a line; 0 for a comment or an empty line, else 1.
+    static int makeBuffer(StringStack& stack, const char* line);
+    unsigned char getColorFromHSB(float h, float s, float b) const;
+    // EPS points to page units, the inverse of the EPS writer's mapping of a single page.
+    static float x_(double v);
+    static float y_(double v);
+    void interpretEps(EpsImport& state);
+    void readEpsPicture(EpsImport& state, bool colour);
 
     int* epscolours;
     int color;

@@ -1,6 +1,7 @@
 #include "devices/deviceselect.h"
 
 #include "devices/corel.h"
+#include "devices/errortexts.h"
 #include "devices/postscript.h"
 
 #include <iostream>
@@ -165,6 +166,7 @@ void deviceselect::pointBox(float, float, float, float, unsigned short) {}
 void deviceselect::pointBoxDim(float, float, float, float, unsigned short) {}
 
 void deviceselect::errorHandel(unsigned short id) {
-    // Without a window the report goes to the error stream; the caller decides what follows.
-    std::cerr << "Velora : Fehler aufgetreten ! (" << id << ")\n";
+    // Without a window the report goes to the error stream, with the text a message box would
+    // show; the caller decides what follows.
+    std::cerr << "Velora : Fehler aufgetreten ! (" << id << ") " << velora::errorText(id) << "\n";
 }

@@ -171,8 +171,7 @@ void postscript::cl() {
 
 void postscript::setdoublesize() {
     // The pen starts at page (0, 0); on a double page that point lies 100 units lower.
-    if (yshift == 0.0f && !hasCurrentPoint && lastx == 0.0f && lasty == 0.0f)
-        lasty = -100.0f;
+    if (yshift == 0.0f && !hasCurrentPoint && lastx == 0.0f && lasty == 0.0f) lasty = -100.0f;
     yshift = -100.0f;
 }
 

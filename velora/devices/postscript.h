@@ -37,8 +37,9 @@ private:
     void cl();
     // Writes a move or line to a point whose y is already shifted.
     void writePoint(float x, float y, const char* op, std::size_t opLength);
-    // Starts an image block: the picture comment, size, placement and image operator.
-    void beginImage(float x1, float y1, float x2, float y2, int width, int height, bool colour);
+    // Widens the box by the image rectangle and starts an image block: the picture comment,
+    // size, placement and image operator. False, writing nothing, for an image without pixels.
+    bool beginImage(float x1, float y1, float x2, float y2, int width, int height, bool colour);
     void endImage();
     void putHexRow(const unsigned char* bytes, std::size_t count);
 

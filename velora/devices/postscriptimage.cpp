@@ -59,8 +59,14 @@ void postscript::putHexRow(const unsigned char* bytes, std::size_t count) {
     out.put("\r\n");
 }
 
-void postscript::beginImage(float x1, float y1, float x2, float y2, int width, int height,
+bool postscript::beginImage(float x1, float y1, float x2, float y2, int width, int height,
                             bool colour) {
+    y1 = static_cast<float>(static_cast<double>(y1) + yshift);
+    y2 = static_cast<float>(static_cast<double>(y2) + yshift);
+    checkbb(x1, y1);
+    checkbb(x2, y2);
+    // An image without pixels has nothing to show, and its pixel size would divide by zero.
+    if (width <= 0 || height <= 0) return false;
     out.put("\r\n% Picture\r\n/width ");
     out.putInt(width);
     out.put(" def\n/height ");
@@ -78,6 +84,7 @@ void postscript::beginImage(float x1, float y1, float x2, float y2, int width, i
         out.put("[1 0 0 1 0 0 ] {currentfile picstr readhexstring pop} false 3 colorimage\r\n");
     else
         out.put("[1 0 0 1 0 0 ] {currentfile picstr readhexstring pop} image\r\n");
+    return true;
 }
 
 void postscript::endImage() {
@@ -85,14 +92,8 @@ void postscript::endImage() {
 }
 
 void postscript::pb(float x1, float y1, float x2, float y2, bitmap& b) {
-    y1 = static_cast<float>(static_cast<double>(y1) + yshift);
-    y2 = static_cast<float>(static_cast<double>(y2) + yshift);
-    checkbb(x1, y1);
-    checkbb(x2, y2);
     const int width = b.getwidth(), height = b.getheight();
-    // An image without pixels has nothing to show, and its pixel size would divide by zero.
-    if (width <= 0 || height <= 0) return;
-    beginImage(x1, y1, x2, y2, width, height, false);
+    if (!beginImage(x1, y1, x2, y2, width, height, false)) return;
     const unsigned char* palette = b.GetInfoHeader() + 40;
     std::vector<unsigned char> grey(static_cast<std::size_t>(width));
     for (int row = 0; row < height; ++row) {
@@ -105,13 +106,8 @@ void postscript::pb(float x1, float y1, float x2, float y2, bitmap& b) {
 }
 
 void postscript::pb(float x1, float y1, float x2, float y2, bitmap24& b) {
-    y1 = static_cast<float>(static_cast<double>(y1) + yshift);
-    y2 = static_cast<float>(static_cast<double>(y2) + yshift);
-    checkbb(x1, y1);
-    checkbb(x2, y2);
     const int width = b.getwidth(), height = b.getheight();
-    if (width <= 0 || height <= 0) return;
-    beginImage(x1, y1, x2, y2, width, height, true);
+    if (!beginImage(x1, y1, x2, y2, width, height, true)) return;
     std::vector<unsigned char> rgb(static_cast<std::size_t>(width) * 3);
     for (int row = 0; row < height; ++row) {
         const unsigned char* pixels = b(static_cast<short>(row), 0);
@@ -172,10 +168,6 @@ void postscript::sb(float x1, float y1, float x2, float y2, char name[]) {
         if (std::fread(palette, 1, sizeof palette, in) != sizeof palette)
             std::memset(palette, 0, sizeof palette);
     }
-    y1 = static_cast<float>(static_cast<double>(y1) + yshift);
-    y2 = static_cast<float>(static_cast<double>(y2) + yshift);
-    checkbb(x1, y1);
-    checkbb(x2, y2);
     beginImage(x1, y1, x2, y2, static_cast<int>(width), static_cast<int>(height), bits == 24);
     std::vector<unsigned char> row(static_cast<std::size_t>(stride));
     std::vector<unsigned char> data(static_cast<std::size_t>(width * bytesPerPixel));

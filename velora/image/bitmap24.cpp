@@ -6,17 +6,23 @@
 
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <new>
 
 using namespace velora;
 
 bitmap24::bitmap24(int width, int height) : width(0), height(0), pixels(nullptr) {
-    headerBlock = new (std::nothrow) unsigned char[bmp::headerBlockSize]();
-    if (!headerBlock) endProcess();
+    // Held here until dim has succeeded: a handler that unwinds from a failed dim (a fuzzer's)
+    // gets the block back, since the destructor of an unfinished object does not run.
+    std::unique_ptr<unsigned char[]> block(
+        new (std::nothrow) unsigned char[bmp::headerBlockSize]());
+    if (!block) endProcess();
+    headerBlock = block.get();
     fileHeader = headerBlock;
     infoHeader = headerBlock + bmp::fileHeaderSize;
     palette = headerBlock + bmp::fileHeaderSize + bmp::infoHeaderSize;
     dim(static_cast<short>(width), static_cast<short>(height));
+    block.release();
 }
 
 bitmap24::~bitmap24() {

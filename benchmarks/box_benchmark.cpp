@@ -1,0 +1,167 @@
+// Plot boxes against PLplot and gnuplot on the same data in memory, each writing EPS: (a) a
+// polyline of 1,000,000 points with connectpoints in a box with ticks and labels, (b) 1,000,000
+// squares with showpoints. Prints seconds, file sizes, the ratios and the peak memory of our
+// runs. gnuplot reads its data from a text file written beforehand, outside the measurement.
+// Every figure is the best of three runs, so that other work on the machine weighs less.
+#include <velora.h>
+
+#include "peers.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <malloc.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int points = 1000000;
+constexpr int runs = 3;
+
+long fileSize(const char* name) {
+    long bytes = 0;
+    if (std::FILE* file = std::fopen(name, "rb")) {
+        std::fseek(file, 0, SEEK_END);
+        bytes = std::ftell(file);
+        std::fclose(file);
+    }
+    return bytes;
+}
+
+// The peak resident memory of the process in kB, and a way to start a new peak from here.
+long peakKilobytes() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0) return std::atol(line.c_str() + 6);
+    return -1;
+}
+void restartPeak() {
+    malloc_trim(0);
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+struct Run {
+    double seconds;
+    long peak;
+};
+
+// The fastest of three runs of a measurement that returns its seconds (or -1).
+double best(const std::function<double()>& measure) {
+    double fastest = -1;
+    for (int i = 0; i < runs; ++i) {
+        const double seconds = measure();
+        if (seconds >= 0 && (fastest < 0 || seconds < fastest)) fastest = seconds;
+    }
+    return fastest;
+}
+
+// Our figure: a box of 110 by 75 units with automatic ticks on 0 ... 10 and -1.5 ... 1.5.
+Run velora(const std::function<void(boxclass&)>& series, const char* name) {
+    restartPeak();
+    const auto start = peers::Clock::now();
+    {
+        desk page;
+        page.setfontpath(VELORA_FONT_DIR);
+        page.open(EPS, name);
+        {
+            boxclass box(page);
+            box.init(16, 14, 126, 89, 1, 1);
+            box.dim(0, 10, -1.5f, 1.5f, 0, 0, 1, boxclass::TICKS_INSIDE);
+            box.label("time t (s)", "signal U (V)", 0.5f, 0, FONT_ROMAN, FONT_SANS);
+            series(box);
+        }
+        page.close();
+    }
+    return {peers::secondsSince(start), peakKilobytes()};
+}
+
+void row(const char* who, double seconds, const char* file) {
+    if (seconds < 0) {
+        std::printf("  %-40s not available here\n", who);
+        return;
+    }
+    std::printf("  %-40s %7.3f s %12ld bytes\n", who, seconds, fileSize(file));
+}
+
+void ratio(const char* peer, double peerSeconds, double ours) {
+    if (peerSeconds > 0)
+        std::printf("  velora is %.1f times as fast as %s\n", peerSeconds / ours, peer);
+}
+
+void memory(const Run& run) {
+    const double inputMB = 2.0 * points * sizeof(double) / 1e6;
+    std::printf("  velora peak memory %.1f MB (input arrays %.0f MB; bound 2 x input + 16 MB = "
+                "%.0f MB)\n",
+                run.peak / 1e3, inputMB, 2 * inputMB + 16);
+}
+
+// One case: ours, PLplot's and gnuplot's, then the files are removed.
+void compare(const char* title, const std::vector<double>& x, const std::vector<double>& y,
+             bool squares, double target) {
+    std::printf("%s\n", title);
+    const std::string base = squares ? "bench_box_squares" : "bench_box_line";
+    const std::string ours = base + ".eps", plplot = base + "_plplot.eps",
+                      gnuplot = base + "_gnuplot.eps", data = base + ".dat";
+    Run run{-1, 0};
+    for (int i = 0; i < runs; ++i) {
+        const Run one = velora(
+            [&](boxclass& box) {
+                if (squares)
+                    box.showpoints(x.data(), y.data(), points, 3, 1, 0.3f);
+                else
+                    box.connectpoints(x.data(), y.data(), points, 3, 1);
+            },
+            base.c_str());
+        if (run.seconds < 0 || one.seconds < run.seconds) run.seconds = one.seconds;
+        if (one.peak > run.peak) run.peak = one.peak;
+    }
+    const double plplotSeconds = best([&] {
+        return squares ? peers::plplotBoxSquares(x, y, plplot.c_str())
+                       : peers::plplotBoxPolyline(x, y, plplot.c_str());
+    });
+    double gnuplotSeconds = -1;
+    if (peers::haveGnuplot()) {
+        peers::writeGnuplotData(x, y, data.c_str());
+        gnuplotSeconds =
+            best([&] { return peers::gnuplotBox(data.c_str(), squares, gnuplot.c_str()); });
+    }
+    row("velora boxclass", run.seconds, ours.c_str());
+    row("PLplot psc", plplotSeconds, plplot.c_str());
+    row("gnuplot postscript eps (data from a file)", gnuplotSeconds, gnuplot.c_str());
+    std::printf("  target: under %.1f s\n", target);
+    ratio("PLplot", plplotSeconds, run.seconds);
+    ratio("gnuplot", gnuplotSeconds, run.seconds);
+    memory(run);
+    for (const std::string& file : {ours, plplot, gnuplot, data})
+        std::remove(file.c_str());
+}
+
+} // namespace
+
+int main() {
+    std::vector<double> x(points), y(points);
+    // (a) A noisy damped wave across the box.
+    for (int i = 0; i < points; ++i) {
+        const double t = 10.0 * i / points;
+        x[i] = t;
+        y[i] = std::exp(-t / 4) * std::cos(6 * t) + 0.2 * std::sin(i * 0.7);
+    }
+    compare("(a) polyline of 1,000,000 points in a box with ticks and labels", x, y, false, 0.1);
+
+    // (b) A cloud of points: a deterministic scatter around the same wave.
+    unsigned state = 12345;
+    const auto uniform = [&state] {
+        state = state * 1664525u + 1013904223u;
+        return (state >> 8) / 16777216.0;
+    };
+    for (int i = 0; i < points; ++i) {
+        const double t = 10.0 * uniform();
+        x[i] = t;
+        y[i] = std::exp(-t / 4) * std::cos(6 * t) + 0.3 * (uniform() + uniform() - 1);
+    }
+    compare("(b) 1,000,000 squares in a box with ticks and labels", x, y, true, 0.5);
+    return 0;
+}

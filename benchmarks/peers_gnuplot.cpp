@@ -1,0 +1,37 @@
+#include "peers.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace peers {
+
+bool haveGnuplot() {
+    return std::system("command -v gnuplot >/dev/null 2>&1") == 0;
+}
+
+void writeGnuplotData(const std::vector<double>& x, const std::vector<double>& y,
+                      const char* file) {
+    std::FILE* out = std::fopen(file, "w");
+    if (!out) return;
+    for (std::size_t i = 0; i < x.size(); ++i)
+        std::fprintf(out, "%.7g %.7g\n", x[i], y[i]);
+    std::fclose(out);
+}
+
+double gnuplotBox(const char* dataFile, bool squares, const char* file) {
+    const std::string script = std::string("set terminal postscript eps color\n") + "set output '" +
+                               file + "'\n" +
+                               "set xlabel 'x'\nset ylabel 'y'\n"
+                               "set xrange [0:10]\nset yrange [-1.5:1.5]\n" +
+                               "plot '" + dataFile + "' " +
+                               (squares ? "with points pt 4 ps 0.3" : "with lines") + " notitle\n";
+    const auto start = Clock::now();
+    std::FILE* gnuplot = popen("gnuplot", "w");
+    if (!gnuplot) return -1.0;
+    std::fwrite(script.data(), 1, script.size(), gnuplot);
+    if (pclose(gnuplot) != 0) return -1.0;
+    return secondsSince(start);
+}
+
+} // namespace peers

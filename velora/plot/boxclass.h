@@ -1,0 +1,155 @@
+// boxclass: a plot box on a desk. A frame, a plotting area onto which a data range is mapped
+// linearly, ticks on all four sides, tick labels and captions, and the data series drawn into it
+// (points, error bars, histograms, solid and dashed polylines, arrows, text, bitmaps). Each box
+// records into a screen layer of its own, number instance + 1.
+#pragma once
+
+#include "common/api.h"
+#include "desk/desk.h"
+#include "devices/deviceflags.h"
+#include "plot/symbol.h"
+#include "text/fontflags.h"
+
+class fontclass;
+
+class VELORA_API boxclass {
+public:
+    // Where the ticks stand; any value but 2 and 3 puts them inside.
+    enum TICKSIDES { TICKS_INSIDE = 0, TICKS_OUTSIDE = 2, TICKS_BOTH = 3 };
+    typedef int TICKSIDE;
+    enum ACHSEN { X_AXIS = 0, Y_AXIS = 1 };
+    typedef int Achse;
+
+    // A box on the desk, with its own text renderer and symbol drawer; init and dim come next.
+    explicit boxclass(desk& d);
+    // On a screen, draws the frame once more over the data; frees the renderer and the symbols.
+    ~boxclass();
+    // A box owns its renderer and symbol drawer.
+    boxclass(const boxclass&) = delete;
+    boxclass& operator=(const boxclass&) = delete;
+
+    // Places the frame (x2 = 0 gives a width of 35, y2 = 0 a height of 21) and draws it. The
+    // plotting area is the frame inset by (1 - fillX) of its width on the left and on the right
+    // and by (1 - fillY) of its height below and above.
+    void init(float x1, float y1, float x2, float y2, float fillX, float fillY);
+    // Sets the data range and draws the ticks. A step of 0 is chosen automatically (and widens
+    // the range to whole steps), -1 draws no ticks and no tick labels. tickFactor scales the
+    // tick length. An empty or infinite range, or more than 10,000 ticks on an axis, ends the
+    // process after error 4098 (x) or 4099 (y).
+    void dim(float xmin, float xmax, float ymin, float ymax, float xstep, float ystep,
+             float tickFactor, TICKSIDE side);
+    // Decimals of the tick labels: an accuracy between 0 and 1 (0.01: two decimals); any other
+    // value takes them from the tick step. Used by the next label.
+    void setaccuracy(float ax, float ay);
+    // Tick labels of the axis modulo m (360: 0, 90, 180, 270, 0, ...); 0 shows them as they are.
+    void setAxisModulo(Achse a, int m);
+    // Tick labels and the caption of each axis whose caption is not empty. size scales the text
+    // with the box's height; ywidth > 0 reserves room for that many digits left of the y axis,
+    // so that the captions of boxes above each other line up.
+    void label(const char* xtext, const char* ytext, float size, int ywidth, FONT captionFont,
+               FONT tickFont);
+    operator desk*() { return theDesk; }
+
+    // Data series. Coordinates are data values; n <= 0 draws nothing.
+    void showpoints(const int* x, const int* y, int n, COLOR c, SYMBOL s, float scale);
+    void showpoints(const float* x, const float* y, int n, COLOR c, SYMBOL s, float scale);
+    void showpoints(const double* x, const double* y, int n, COLOR c, SYMBOL s, float scale);
+    void showpoints(const long double* x, const long double* y, int n, COLOR c, SYMBOL s,
+                    float scale);
+    // Bars of +-err around each point: s = 8 horizontal, s = 9 vertical, each end with a cross
+    // stroke; any other s puts its symbol on the point twice.
+    void showerrorbars(const int* x, const int* y, const int* err, int n, SYMBOL s, COLOR c,
+                       float scale);
+    void showerrorbars(const float* x, const float* y, const float* err, int n, SYMBOL s, COLOR c,
+                       float scale);
+    void showerrorbars(const double* x, const double* y, const double* err, int n, SYMBOL s,
+                       COLOR c, float scale);
+    void showerrorbars(const long double* x, const long double* y, const long double* err, int n,
+                       SYMBOL s, COLOR c, float scale);
+    // One outline of bars standing on the lower end of the y range: x[i] is the left edge of
+    // bar i, y[i] its height; the last bar is as wide as the others on average.
+    void showhistogram(const int* x, const int* y, int n, COLOR c);
+    void showhistogram(const float* x, const float* y, int n, COLOR c);
+    void showhistogram(const double* x, const double* y, int n, COLOR c);
+    void showhistogram(const long double* x, const long double* y, int n, COLOR c);
+    // A polyline: dash 1 solid; 0 < dash < 1 dashed with periods of 10 * dash tick lengths, of
+    // which the part dash is drawn. A dash of 0 or below draws solid.
+    void connectpoints(const int* x, const int* y, int n, COLOR c, float dash);
+    void connectpoints(const float* x, const float* y, int n, COLOR c, float dash);
+    void connectpoints(const double* x, const double* y, int n, COLOR c, float dash);
+    void connectpoints(const long double* x, const long double* y, int n, COLOR c, float dash);
+    // Arrows from each point to the next, heads of size tick lengths.
+    void showvectors(const float* x, const float* y, int n, COLOR c, float size);
+
+    // Single items.
+    void line(float x1, float y1, float x2, float y2, COLOR c, float dash);
+    void vector(float x1, float y1, float x2, float y2, COLOR c, float size);
+    void pset(float x, float y, int c);
+    void rec(float x1, float y1, float x2, float y2, COLOR c);
+    void setsymbol(float x, float y, COLOR c, SYMBOL s, float scale);
+    // Text at a data point, at twice the size given (see fontclass::hwrite for the rest).
+    void hwrite(float x, float y, const char* text, COLOR c, int font, float size, float hAlign,
+                float vAlign);
+    void vwrite(float x, float y, const char* text, COLOR c, int font, float size, float hAlign,
+                float vAlign);
+    // A BMP file stretched over a data rectangle; frame and ticks are drawn again over it.
+    void showbmp(float x1, float y1, float x2, float y2, const char* file);
+    // Clears the box (on a file device this finishes the file) and, unless f is 2, draws frame
+    // and ticks again.
+    void clear(ClearFlag f);
+
+private:
+    float bx(double x) const;
+    float by(double y) const;
+    // The bracket around every drawing: the box's layer, for data also its clip rectangle.
+    void selectLayer();
+    void returnToLayer();
+    void beginData();
+    void endData();
+
+    void calcx();
+    void calcy();
+    void calcxout();
+    void calcyout();
+    // The ticks of one axis, inside or outside the frame.
+    void drawTicks(Achse axis, bool outside);
+    void drawTicksBySide();
+    // Chooses an automatic step and checks that the axis can be drawn; ends the process if not.
+    void prepareAxis(Achse axis);
+    // Reports error 4098 or 4099 and ends the process.
+    [[noreturn]] void rangeError(Achse axis);
+    void redrawFrame();
+
+    void labelx(const char* text, float size, FONT captionFont, FONT tickFont);
+    void labely(const char* text, float size, int ywidth, FONT captionFont, FONT tickFont);
+    char* ftoa(float value, int digits);
+    char* trimm(char* s);
+
+    // The series for every element type.
+    template <typename T>
+    void pointsOf(const T* x, const T* y, int n, COLOR c, SYMBOL s, float scale);
+    template <typename T>
+    void errorBarsOf(const T* x, const T* y, const T* err, int n, SYMBOL s, COLOR c, float scale);
+    template <typename T> void histogramOf(const T* x, const T* y, int n, COLOR c);
+    template <typename T> void polylineOf(const T* x, const T* y, int n, COLOR c, float dash);
+
+    fontclass* font;
+    symbol* sym;
+    float accuracyX;
+    float accuracyY;
+    float tickFactor;
+    float tickLength;
+    float unitX;
+    float clipX1, clipY1, clipX2, clipY2;
+    float innerX1, innerY1, innerX2, innerY2;
+    float frameX1, frameY1, frameX2, frameY2;
+    float xmin, ymin, xmax, ymax;
+    float xstep, ystep;
+    desk* theDesk;
+    TICKSIDE tickside;
+    float penWidth;
+    int moduloY;
+    int moduloX;
+    unsigned short instance;
+    float fillX, fillY;
+};

@@ -1,0 +1,199 @@
+// The data series of a box: points, error bars, histograms and polylines for int, float, double
+// and long double arrays, and chains of arrows. Points and error bars map each value in double;
+// histograms and polylines take each value as a float first.
+#include "plot/boxclass.h"
+
+#include "plot/dashedline.h"
+
+namespace {
+
+// The width between two neighbouring x values of a histogram: in the element type, which for int
+// means whole numbers (formed without overflow).
+double widthBetween(int left, int right) {
+    return static_cast<double>(static_cast<long long>(right) - left);
+}
+template <typename T> double widthBetween(T left, T right) {
+    return static_cast<double>(static_cast<float>(right)) - static_cast<float>(left);
+}
+
+} // namespace
+
+template <typename T>
+void boxclass::pointsOf(const T* x, const T* y, int n, COLOR c, SYMBOL s, float scale) {
+    if (n <= 0) return;
+    beginData();
+    const float w = theDesk->getpenwidth();
+    theDesk->setpenwidth(static_cast<float>(unitX * 0.2 * w / 0.3));
+    for (int i = 0; i < n; ++i)
+        sym->put(bx(static_cast<double>(x[i])), by(static_cast<double>(y[i])), s, c, scale);
+    theDesk->setpenwidth(w);
+    endData();
+}
+
+template <typename T>
+void boxclass::errorBarsOf(const T* x, const T* y, const T* err, int n, SYMBOL s, COLOR c,
+                           float scale) {
+    if (n <= 0) return;
+    beginData();
+    const float w = theDesk->getpenwidth();
+    theDesk->setpenwidth(static_cast<float>(scale * 0.1 * unitX * w / 0.3));
+    const float capScale = static_cast<float>(scale * 8.0);
+    for (int i = 0; i < n; ++i) {
+        const double px = static_cast<double>(x[i]);
+        const double py = static_cast<double>(y[i]);
+        const double e = static_cast<double>(err[i]);
+        double ax = px, ay = py, bx_ = px, by_ = py;
+        if (s == 8) {
+            ax = px + e;
+            bx_ = px - e;
+        } else if (s == 9) {
+            ay = py + e;
+            by_ = py - e;
+        }
+        const float pointX = bx(px), pointY = by(py);
+        const float endAX = bx(ax), endAY = by(ay);
+        const float endBX = bx(bx_), endBY = by(by_);
+        // Each half-bar takes the colour the symbol before it left on the desk.
+        theDesk->line(pointX, pointY, endAX, endAY, -1);
+        sym->put(endAX, endAY, s, c, capScale);
+        theDesk->line(pointX, pointY, endBX, endBY, -1);
+        sym->put(endBX, endBY, s, c, capScale);
+    }
+    theDesk->setpenwidth(w);
+    endData();
+}
+
+template <typename T> void boxclass::histogramOf(const T* x, const T* y, int n, COLOR c) {
+    if (n <= 0) return;
+    beginData();
+    const float w = theDesk->getpenwidth();
+    theDesk->setpenwidth(static_cast<float>(unitX * 0.2 * w / 0.3));
+    const float base = by(ymin);
+    theDesk->np();
+    theDesk->move(bx(static_cast<float>(x[0])), base);
+    // Up the left edge of each bar, across its top and down to the base, where the next begins.
+    float sum = 0.0f;
+    int count = 0;
+    for (int i = 0; i + 1 < n; ++i) {
+        const float top = by(static_cast<float>(y[i]));
+        const float right = bx(static_cast<float>(x[i + 1]));
+        theDesk->draw(bx(static_cast<float>(x[i])), top, c);
+        theDesk->draw(right, top, c);
+        theDesk->draw(right, base, c);
+        sum = static_cast<float>(sum + widthBetween(x[i], x[i + 1]));
+        ++count;
+    }
+    // The last bar is as wide as the others on average; alone, it has no width.
+    const float width = count > 0 ? static_cast<float>(static_cast<double>(sum) / count) : 0.0f;
+    const float left = static_cast<float>(x[n - 1]);
+    const float right = bx(static_cast<float>(static_cast<double>(left) + width));
+    const float top = by(static_cast<float>(y[n - 1]));
+    theDesk->draw(bx(left), top, c);
+    theDesk->draw(right, top, c);
+    theDesk->draw(right, base, c);
+    theDesk->cp();
+    theDesk->st();
+    theDesk->setpenwidth(w);
+    endData();
+}
+
+template <typename T>
+void boxclass::polylineOf(const T* x, const T* y, int n, COLOR c, float dash) {
+    if (n <= 0) return;
+    beginData();
+    const float w = theDesk->getpenwidth();
+    theDesk->setpenwidth(static_cast<float>(unitX * 0.2 * w / 0.3));
+    // One period is 10 * dash tick lengths; its drawn part is the fraction dash of it.
+    const double f = dash;
+    const float dashLength = static_cast<float>(10.0 * f * tickLength * f);
+    const float gapLength = static_cast<float>((1.0 - f) * 10.0 * tickLength * f);
+    theDesk->np();
+    if (dash == 1.0f || !(dash > 0.0f) || !DashedLine::usable(dashLength, gapLength)) {
+        theDesk->move(bx(static_cast<float>(x[0])), by(static_cast<float>(y[0])));
+        for (int i = 1; i < n; ++i)
+            theDesk->draw(bx(static_cast<float>(x[i])), by(static_cast<float>(y[i])), c);
+    } else {
+        DashedLine pattern(*theDesk, dashLength, gapLength, c, clipX1, clipY1, clipX2, clipY2);
+        pattern.start(bx(static_cast<float>(x[0])), by(static_cast<float>(y[0])));
+        for (int i = 1; i < n; ++i)
+            pattern.to(bx(static_cast<float>(x[i])), by(static_cast<float>(y[i])));
+    }
+    theDesk->st();
+    theDesk->setpenwidth(w);
+    endData();
+}
+
+void boxclass::showpoints(const int* x, const int* y, int n, COLOR c, SYMBOL s, float scale) {
+    pointsOf(x, y, n, c, s, scale);
+}
+void boxclass::showpoints(const float* x, const float* y, int n, COLOR c, SYMBOL s, float scale) {
+    pointsOf(x, y, n, c, s, scale);
+}
+void boxclass::showpoints(const double* x, const double* y, int n, COLOR c, SYMBOL s, float scale) {
+    pointsOf(x, y, n, c, s, scale);
+}
+void boxclass::showpoints(const long double* x, const long double* y, int n, COLOR c, SYMBOL s,
+                          float scale) {
+    pointsOf(x, y, n, c, s, scale);
+}
+
+void boxclass::showerrorbars(const int* x, const int* y, const int* err, int n, SYMBOL s, COLOR c,
+                             float scale) {
+    errorBarsOf(x, y, err, n, s, c, scale);
+}
+void boxclass::showerrorbars(const float* x, const float* y, const float* err, int n, SYMBOL s,
+                             COLOR c, float scale) {
+    errorBarsOf(x, y, err, n, s, c, scale);
+}
+void boxclass::showerrorbars(const double* x, const double* y, const double* err, int n, SYMBOL s,
+                             COLOR c, float scale) {
+    errorBarsOf(x, y, err, n, s, c, scale);
+}
+void boxclass::showerrorbars(const long double* x, const long double* y, const long double* err,
+                             int n, SYMBOL s, COLOR c, float scale) {
+    errorBarsOf(x, y, err, n, s, c, scale);
+}
+
+void boxclass::showhistogram(const int* x, const int* y, int n, COLOR c) {
+    histogramOf(x, y, n, c);
+}
+void boxclass::showhistogram(const float* x, const float* y, int n, COLOR c) {
+    histogramOf(x, y, n, c);
+}
+void boxclass::showhistogram(const double* x, const double* y, int n, COLOR c) {
+    histogramOf(x, y, n, c);
+}
+void boxclass::showhistogram(const long double* x, const long double* y, int n, COLOR c) {
+    histogramOf(x, y, n, c);
+}
+
+void boxclass::connectpoints(const int* x, const int* y, int n, COLOR c, float dash) {
+    polylineOf(x, y, n, c, dash);
+}
+void boxclass::connectpoints(const float* x, const float* y, int n, COLOR c, float dash) {
+    polylineOf(x, y, n, c, dash);
+}
+void boxclass::connectpoints(const double* x, const double* y, int n, COLOR c, float dash) {
+    polylineOf(x, y, n, c, dash);
+}
+void boxclass::connectpoints(const long double* x, const long double* y, int n, COLOR c,
+                             float dash) {
+    polylineOf(x, y, n, c, dash);
+}
+
+void boxclass::showvectors(const float* x, const float* y, int n, COLOR c, float size) {
+    for (int i = 1; i < n; ++i)
+        vector(x[i - 1], y[i - 1], x[i], y[i], c, size);
+}
+
+void boxclass::line(float x1, float y1, float x2, float y2, COLOR c, float dash) {
+    const float x[2] = {x1, x2};
+    const float y[2] = {y1, y2};
+    connectpoints(x, y, 2, c, dash);
+}
+
+void boxclass::vector(float x1, float y1, float x2, float y2, COLOR c, float size) {
+    beginData();
+    theDesk->vector(bx(x1), by(y1), bx(x2), by(y2), c, static_cast<float>(size * tickLength));
+    endData();
+}
