@@ -1,4 +1,6 @@
 // The resource library the screen windows load by name: cursors, icon and error texts.
+#include "devices/errortexts.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -35,6 +37,9 @@ TEST(Velorares, CursorsIconAndErrorTexts) {
         EXPECT_GT(text(library, id).size(), 10u) << id;
     EXPECT_EQ(text(library, 8192), "Die Bitmap-Datei wurde nicht ge\xF6"
                                    "ffnet!");
+    // The box says what the error stream says without a screen.
+    for (unsigned short id = 0x1000; id <= 0x1003; ++id)
+        EXPECT_EQ(text(library, id), velora::errorText(id)) << id;
     EXPECT_EQ(text(library, 4100), "");
     FreeLibrary(library);
 }

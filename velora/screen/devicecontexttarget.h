@@ -3,13 +3,14 @@
 // The context's own pen is put back when the replay is over.
 #pragma once
 
+#include "common/api.h"
 #include "devices/replaytarget.h"
 
 #include <windows.h>
 
 class PenStack;
 
-class DeviceContextTarget : public ReplayTarget {
+class VELORA_API DeviceContextTarget : public ReplayTarget {
 public:
     DeviceContextTarget(HDC dc, PenStack& pens, int* penTable);
     ~DeviceContextTarget() override;
@@ -24,15 +25,31 @@ public:
     void drawFile(const char* name, int left, int top, int width, int height) override;
 
 private:
-    // Runs of lines go to GDI as one PolylineTo, which draws exactly what the LineTo calls
-    // would; anything else first sends the lines waiting.
+    // A dense polyline (a data series of a million points on a window a thousand pixels wide)
+    // visits each pixel column many times. The lines within one column cover one unbroken span,
+    // so a run of points in one column is drawn as the way to its two extremes and its last
+    // point: the same pixels with a thin pen, a handful of segments instead of hundreds.
+    struct ColumnRun {
+        bool open = false;
+        int x = 0;
+        int minY = 0, maxY = 0, lastY = 0;
+        long minAt = 0, maxAt = 0, points = 0; // when each extreme was first reached
+    };
+    void startRun(int x, int y);
+    // Draws the run; `continued` when the next line starts at its last point.
+    void closeRun(bool continued);
+    void emit(int x, int y);
+    // Runs of lines go to GDI as one PolylineTo, which draws what the LineTo calls would.
     void flushLines();
 
     HDC dc;
     PenStack& pens;
     int* penTable;
     HGDIOBJ originalPen;
-    static constexpr int batch = 4096;
+    ColumnRun run;
+    bool positionKnown;
+    POINT position; // the last point sent to GDI
+    static constexpr int batch = 256;
     POINT waiting[batch];
     int waitingCount;
 };
