@@ -35,3 +35,11 @@
 #ifdef _WIN32
 #include "devices/penstack.h"
 #endif
+#ifdef VELORA_HAS_SCREEN
+#include "devices/winscr.h"
+#include "screen/floatrect.h"
+#include "screen/mainframe.h"
+#include "screen/messagewnd.h"
+#include "screen/pointwnd.h"
+#include "screen/printer.h"
+#endif
