@@ -99,7 +99,7 @@ TEST(ScreenLive, EmptyLayersRepaintTheBackgroundOnly) {
         EXPECT_EQ(pixel(hwnd, p.x, p.y), white);
 }
 
-TEST(ScreenLive, PlotBoxOnScreenAndEpsShowsAndLeavesTheEpsAsAlone) {
+TEST(ScreenLive, PlotBoxOnScreenAndFilesShowsAndLeavesTheFilesAsAlone) {
     // A box over (20, 20)-(100, 80) with the range 0 ... 10 both ways: a red line at y = 5 from
     // x = 1 to 9, blue points at x = 2.5 and 7.5 on y = 8.
     const auto drawFigure = [](desk& page) {
@@ -115,13 +115,13 @@ TEST(ScreenLive, PlotBoxOnScreenAndEpsShowsAndLeavesTheEpsAsAlone) {
     {
         desk page;
         page.setfontpath(testing_support::fontDirectory().c_str());
-        page.open(EPS, "boxalone");
+        page.open(EPS | PLT, "boxalone");
         drawFigure(page);
         page.close();
     }
     desk page;
     page.setfontpath(testing_support::fontDirectory().c_str());
-    page.open(SCREEN | EPS, "boxbeside", desk::MakePosSize(40, 40, 660, 540));
+    page.open(SCREEN | EPS | PLT, "boxbeside", desk::MakePosSize(40, 40, 660, 540));
     drawFigure(page);
     HWND hwnd = FindWindowA("VeloraMainFrame", "Velora  boxbeside");
     ASSERT_NE(hwnd, nullptr);
@@ -154,6 +154,7 @@ TEST(ScreenLive, PlotBoxOnScreenAndEpsShowsAndLeavesTheEpsAsAlone) {
     expectFigure();
     page.close();
     EXPECT_EQ(readFile("boxbeside.eps"), readFile("boxalone.eps"));
+    EXPECT_EQ(readFile("boxbeside.plt"), readFile("boxalone.plt"));
 }
 
 TEST(ScreenLive, DoubleHeightPageScrolls) {

@@ -6,7 +6,8 @@
 #ifdef VELORA_HAS_SCREEN
 #include "devices/winscr.h"
 #else
-// Builds without the screen windows have no screen: the selector never makes one, so these are never called.
+// Builds without the screen windows have no screen: the selector never makes one, so these are
+// never called.
 class WinScr {
 public:
     int close() { return 0; }
@@ -58,7 +59,7 @@ float screenUnits(float pageValue, float scale) {
 deviceselect::deviceselect(HINSTANCE instance)
     : flags(0), devx(0.0f), devy(0.0f), xscale(0.0f), yscale(0.0f), pendown(0), winscr(nullptr),
       instance(instance), psfile(nullptr), pltfile(nullptr), pausedPsfile(nullptr),
-      pausedPltfile(nullptr) {}
+      pausedPltfile(nullptr), paused(false), pausedX(0.0f), pausedY(0.0f), pausedPen(0) {}
 
 deviceselect::~deviceselect() {
     cl();
@@ -107,18 +108,30 @@ void deviceselect::setmaximize() {
 }
 
 void deviceselect::pauseFiles() {
-    if (pausedPsfile || pausedPltfile) return;
+    if (paused) return;
+    paused = true;
     pausedPsfile = psfile;
     pausedPltfile = pltfile;
     psfile = nullptr;
     pltfile = nullptr;
+    pausedX = devx;
+    pausedY = devy;
+    pausedPen = pendown;
 }
 
 void deviceselect::resumeFiles() {
-    if (pausedPsfile) psfile = pausedPsfile;
-    if (pausedPltfile) pltfile = pausedPltfile;
+    if (!paused) return;
+    paused = false;
+    psfile = pausedPsfile;
+    pltfile = pausedPltfile;
     pausedPsfile = nullptr;
     pausedPltfile = nullptr;
+    // The files never saw the pen move: the selector takes up their state again, and a screen
+    // with the pen down goes back to the point the next line starts from.
+    devx = pausedX;
+    devy = pausedY;
+    pendown = pausedPen;
+    if (winscr && pendown) winscr->_moveTo(screenUnits(devx, xscale), screenUnits(devy, yscale));
 }
 
 void deviceselect::cl() {

@@ -52,7 +52,8 @@ public:
     void errorHandel(unsigned short id);
 
     // Between the two, commands reach the screen alone and the files are left as they are (a
-    // plot box redraws its frame over its data on the screen so). in and cl end the pause.
+    // plot box redraws its frame over its data on the screen so); the pen and its point are as
+    // before the pause afterwards. in and cl end the pause.
     void pauseFiles();
     void resumeFiles();
 
@@ -70,6 +71,9 @@ protected:
 private:
     postscript* pausedPsfile;
     corel* pausedPltfile;
+    bool paused;
+    float pausedX, pausedY;
+    int pausedPen;
 
     void setdoublesize();
     void setmaximize();
