@@ -3,7 +3,9 @@
 # plot boxes on one desk: natively, and under Wine (the 32-bit Windows build where this machine
 # can run it, else the same sources built for 64-bit Windows). The figure is written as EPS and
 # HPGL at once; Ghostscript renders the EPS into a PNG and hp2xx converts the HPGL file, both
-# for a person to look at, and the Windows build must write the same files byte for byte.
+# for a person to look at, and the Windows build must write the same files byte for byte. Under
+# Wine the desk is opened on the screen as well, in a virtual desktop: the demo saves a screenshot
+# of its window, frame and title included, and closes it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -50,12 +52,17 @@ if [ "${ignored:-1}" != 0 ]; then
 fi
 echo "hp2xx read every command of demo.plt"
 
-echo "== demo, $windows build under Wine"
+echo "== demo, $windows build under Wine, on the screen, EPS and HPGL at once"
 wine_session_start "$wine_arch"
+rm -rf wine
 mkdir -p wine
-(cd wine && "$wine_program" "$root/build/$windows/bin/demo.exe" demo)
+(cd wine && timeout 300 "$wine_program" explorer /desktop=velora-demo,1280x1024 \
+    "$root/build/$windows/bin/demo.exe" demo --screenshot=demo-screen.bmp)
+convert wine/demo-screen.bmp demo-screen.png
+echo "The window was drawn, shot and closed: demo-screen.png"
 cmp demo.eps wine/demo.eps
 cmp demo.plt wine/demo.plt
-echo "The Windows build wrote the same EPS and HPGL files."
+echo "The Windows build wrote the same EPS and HPGL files, with the screen open beside them."
 echo
-echo "Written in $out: demo.eps, demo.plt, demo.png (from the EPS), demo-hpgl.png (from the HPGL)"
+echo "Written in $out: demo.eps, demo.plt, demo.png (from the EPS), demo-hpgl.png (from the HPGL),"
+echo "demo-screen.png (the window under Wine)"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs every test of both builds: the native build (plain and under AddressSanitizer/UBSan) and
-# the 32-bit Windows build under Wine; then checks that both builds wrote the same files. The fuzz
-# harnesses run once over their corpora (crash inputs found earlier included).
+# Runs every test of both builds: the native build (plain, under AddressSanitizer/UBSan and under
+# ThreadSanitizer) and the 32-bit Windows build under Wine; then checks that both builds wrote the
+# same files. The fuzz harnesses run once over their corpora (crash inputs found earlier included).
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -29,6 +29,8 @@ run_step "native: build" build native
 run_step "native: tests" ctest --preset native -j2
 run_step "native-asan: build" build native-asan
 run_step "native-asan: tests" ctest --preset native-asan -j2
+run_step "native-tsan: build" build native-tsan
+run_step "native-tsan: tests" ctest --preset native-tsan -j2
 run_step "fuzz: harnesses replay their corpora" bash scripts/fuzz.sh replay
 run_step "mingw32: build" build mingw32
 run_step "installed package works for clients" bash scripts/install-check.sh

@@ -12,7 +12,14 @@
 #include "devices/deviceflags.h"
 #include "devices/deviceselect.h"
 #include "devices/errortexts.h"
+#include "devices/numberedlist.h"
+#include "devices/palette.h"
+#include "devices/plotpuffer.h"
+#include "devices/plotrecord.h"
+#include "devices/plotreplay.h"
 #include "devices/postscript.h"
+#include "devices/replaymapping.h"
+#include "devices/replaytarget.h"
 #include "image/bitmap.h"
 #include "image/bitmap24.h"
 #include "plot/axisticks.h"
@@ -24,3 +31,15 @@
 #include "text/fontclass.h"
 #include "text/fontflags.h"
 #include "text/velfont.h"
+
+#ifdef _WIN32
+#include "devices/penstack.h"
+#endif
+#ifdef VELORA_HAS_SCREEN
+#include "devices/winscr.h"
+#include "screen/floatrect.h"
+#include "screen/mainframe.h"
+#include "screen/messagewnd.h"
+#include "screen/pointwnd.h"
+#include "screen/printer.h"
+#endif

@@ -3,7 +3,11 @@
 // their symbols, the model solid, its envelope dashed, a legend and a formula), a spectrum
 // (fixed ticks outside, an int histogram with counting errors) and a field map (a BMP picture
 // under an arrow field, ticks on both sides, the phase axis labelled modulo 360).
-// Usage: demo [name [font folder]] writes name.eps, name.plt and the picture name_field.bmp.
+// On Windows the same desk is opened on the screen as well: the window shows the figure as it is
+// drawn and can be zoomed, read off and printed until the demo closes it.
+// Usage: demo [name [font folder]] [--screenshot=file.bmp] writes name.eps, name.plt and the
+// picture name_field.bmp; on Windows the screenshot option saves the window as drawn, frame and
+// title included, before the window is closed.
 #include <velora.h>
 
 #include <cmath>
@@ -165,16 +169,68 @@ void fieldBox(desk& page, const std::string& pictureName) {
     page.setpenwidth(0.3f);
 }
 
+#ifdef VELORA_HAS_SCREEN
+// The window as the screen shows it, frame and title included, saved as a 24-bit BMP file.
+void saveScreenshot(const std::string& file) {
+    HWND window = FindWindowA("VeloraMainFrame", nullptr);
+    if (!window) return;
+    // The window's thread has drawn everything and the display has caught up with it.
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    SendMessageA(window, WM_NULL, 0, 0);
+    GdiFlush();
+    Sleep(500);
+    RECT frame;
+    GetWindowRect(window, &frame);
+    const int width = (frame.right - frame.left) / 8 * 8, height = frame.bottom - frame.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP shot = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = SelectObject(memory, shot);
+    BitBlt(memory, 0, 0, width, height, screen, frame.left, frame.top, SRCCOPY);
+    SelectObject(memory, previous);
+    bitmap24 picture(width, height);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height; // bottom row first, as the image keeps its rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    GetDIBits(memory, shot, 0, static_cast<UINT>(height), picture(0, 0), &info, DIB_RGB_COLORS);
+    DeleteObject(shot);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    std::vector<char> name(file.begin(), file.end());
+    name.push_back('\0');
+    picture.save(name.data());
+}
+#endif
+
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::string name = argc > 1 ? argv[1] : "demo";
+    std::vector<std::string> arguments;
+    std::string screenshot;
+    const std::string screenshotOption = "--screenshot=";
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument.compare(0, screenshotOption.size(), screenshotOption) == 0)
+            screenshot = argument.substr(screenshotOption.size());
+        else
+            arguments.push_back(argument);
+    }
+    const std::string name = arguments.size() > 0 ? arguments[0] : "demo";
     const std::string picture = name + "_field";
     writeFieldPicture(picture + ".bmp");
 
     desk page;
-    page.setfontpath(argc > 2 ? argv[2] : VELORA_FONT_DIR);
+    page.setfontpath(arguments.size() > 1 ? arguments[1].c_str() : VELORA_FONT_DIR);
+#ifdef VELORA_HAS_SCREEN
+    page.open(SCREEN | EPS | PLT, name.c_str(), desk::MakePosSize(0, 0, 1040, 820));
+#else
     page.open(EPS | PLT, name.c_str());
+#endif
     {
         fontclass text(page);
         text.hwrite(66.7f, 95.5f, "Velora: three plot boxes on one desk", 0, FONT_ROMAN | FONT_BOLD,
@@ -185,6 +241,9 @@ int main(int argc, char** argv) {
         text.hwrite(2, 2.5f, "EPS and HPGL written at once; text in stroke fonts, $a$ to $w$.", 8,
                     FONT_SANS | FONT_THIN, 0.7f, 1, 0);
     }
+#ifdef VELORA_HAS_SCREEN
+    if (!screenshot.empty()) saveScreenshot(screenshot);
+#endif
     page.close();
     return 0;
 }

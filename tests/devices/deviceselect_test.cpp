@@ -108,3 +108,32 @@ TEST(DeviceSelect, ScreenWithoutScreenDeviceSaysSoAndOpensTheFiles) {
     devices.cl();
 }
 #endif
+
+TEST(DeviceSelect, PausedFilesMissNothingButThePausedDrawing) {
+    const auto draw = [](deviceselect& devices, bool withPause) {
+        devices.pa(1, 1);
+        devices.pd();
+        devices.pa(2, 2); // the pen stays down across the pause
+        if (withPause) {
+            devices.pauseFiles();
+            devices.pu();
+            devices.sp(5);
+            devices.pw(2);
+            devices.pa(9, 9);
+            devices.pd();
+            devices.pa(8, 8);
+            devices.resumeFiles();
+        }
+        devices.pa(3, 3);
+        devices.pu();
+        devices.pa(4, 4);
+        devices.cl();
+    };
+    InspectedSelector plain, paused;
+    plain.in(EPS | PLT, name("unpaused"), nullptr);
+    draw(plain, false);
+    paused.in(EPS | PLT, name("paused"), nullptr);
+    draw(paused, true);
+    EXPECT_EQ(bodyOf(readFile("paused.eps")), bodyOf(readFile("unpaused.eps")));
+    EXPECT_EQ(readFile("paused.plt"), readFile("unpaused.plt"));
+}

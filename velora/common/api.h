@@ -11,6 +11,8 @@
 #define VELORA_API __attribute__((visibility("default")))
 #endif
 
-// Declared exactly as <windows.h> declares it, so both headers may meet in one unit.
+// Declared exactly as <windows.h> declares them, so both headers may meet in one unit.
 struct HINSTANCE__;
 typedef struct HINSTANCE__* HINSTANCE;
+struct HDC__;
+typedef struct HDC__* HDC;

@@ -3,6 +3,33 @@
 #include "devices/corel.h"
 #include "devices/errortexts.h"
 #include "devices/postscript.h"
+#ifdef VELORA_HAS_SCREEN
+#include "devices/winscr.h"
+#else
+// Builds without the screen windows have no screen: the selector never makes one, so these are
+// never called.
+class WinScr {
+public:
+    int close() { return 0; }
+    void setdoublesize() {}
+    void setmaximize() {}
+    void _moveTo(float, float) {}
+    void _lineTo(float, float) {}
+    void setPenWidth(float) {}
+    void setColor(unsigned) {}
+    void clearrec(float, float, float, float, ClearFlag) {}
+    void showbmp(float, float, float, float, const char*) {}
+    void putbmp(float, float, float, float, bitmap&) {}
+    void putbmp(float, float, float, float, bitmap24&) {}
+    void setviewportbegin() {}
+    PlotPuffer* setPlotPuffer(unsigned) { return nullptr; }
+    unsigned getPlotPufferEbenen() { return 0; }
+    void setdeskposition(int, int) {}
+    void pointBox(float, float, float, float, unsigned short) {}
+    void pointBoxDim(float, float, float, float, unsigned short) {}
+    void errorHandel(unsigned short) {}
+};
+#endif
 
 #include <iostream>
 #include <string>
@@ -22,17 +49,24 @@ float plotterUnits(float pageValue) {
     return static_cast<float>(72.0 * pageValue);
 }
 
+// The screen's virtual units: the selector's scale for the axis.
+float screenUnits(float pageValue, float scale) {
+    return static_cast<float>(static_cast<double>(pageValue) * scale);
+}
+
 } // namespace
 
 deviceselect::deviceselect(HINSTANCE instance)
     : flags(0), devx(0.0f), devy(0.0f), xscale(0.0f), yscale(0.0f), pendown(0), winscr(nullptr),
-      instance(instance), psfile(nullptr), pltfile(nullptr) {}
+      instance(instance), psfile(nullptr), pltfile(nullptr), pausedPsfile(nullptr),
+      pausedPltfile(nullptr), paused(false), pausedX(0.0f), pausedY(0.0f), pausedPen(0) {}
 
 deviceselect::~deviceselect() {
     cl();
 }
 
 void deviceselect::in(DEVICE dev, char name[], char* posSize) {
+    resumeFiles();
     flags = dev;
     pendown = 0;
     if ((dev & SCREEN) && !winscr) openScreen(name, posSize);
@@ -50,18 +84,59 @@ void deviceselect::in(DEVICE dev, char name[], char* posSize) {
     pw(0.3f);
 }
 
-void deviceselect::openScreen(char[], char*) {
+void deviceselect::openScreen(char name[], char* posSize) {
+#ifdef VELORA_HAS_SCREEN
+    winscr = new WinScr(name, instance, posSize);
+    // 1280 / 133.3, not the page width 133.33: the screen's own scale.
+    xscale = static_cast<float>(winscr->getwidth() / 133.3);
+    yscale = static_cast<float>(winscr->getheight() / 100.0);
+#else
+    (void)name;
+    (void)posSize;
     std::cerr << "deviceselect : diese Ausgabe der Bibliothek hat keinen Bildschirm, SCREEN wird "
                  "ignoriert\n";
+#endif
 }
 
 void deviceselect::setdoublesize() {
+    if (winscr) winscr->setdoublesize();
     if (psfile) psfile->setdoublesize();
 }
 
-void deviceselect::setmaximize() {}
+void deviceselect::setmaximize() {
+    if (winscr) winscr->setmaximize();
+}
+
+void deviceselect::pauseFiles() {
+    if (paused) return;
+    paused = true;
+    pausedPsfile = psfile;
+    pausedPltfile = pltfile;
+    psfile = nullptr;
+    pltfile = nullptr;
+    pausedX = devx;
+    pausedY = devy;
+    pausedPen = pendown;
+}
+
+void deviceselect::resumeFiles() {
+    if (!paused) return;
+    paused = false;
+    psfile = pausedPsfile;
+    pltfile = pausedPltfile;
+    pausedPsfile = nullptr;
+    pausedPltfile = nullptr;
+    // The files never saw the pen move: the selector takes up their state again, and a screen
+    // with the pen down goes back to the point the next line starts from.
+    devx = pausedX;
+    devy = pausedY;
+    pendown = pausedPen;
+    if (winscr && pendown) winscr->_moveTo(screenUnits(devx, xscale), screenUnits(devy, yscale));
+}
 
 void deviceselect::cl() {
+    resumeFiles();
+    delete winscr;
     winscr = nullptr;
     delete psfile;
     psfile = nullptr;
@@ -70,6 +145,8 @@ void deviceselect::cl() {
 }
 
 void deviceselect::cl1() {
+    // The window is asked to close and gone before its device is deleted.
+    if (winscr) winscr->close();
     cl();
 }
 
@@ -83,6 +160,8 @@ void deviceselect::pd() {
     if (pendown) return;
     pendown = -1;
     if (pltfile) pltfile->pd();
+    // The screen draws from the last point only now: a pen-up pa only moves.
+    if (winscr) winscr->_moveTo(screenUnits(devx, xscale), screenUnits(devy, yscale));
 }
 
 void deviceselect::pa(float x, float y) {
@@ -95,19 +174,25 @@ void deviceselect::pa(float x, float y) {
             psfile->moveto(x, y);
     }
     if (pltfile) pltfile->pa(plotterUnits(x), plotterUnits(y));
+    if (winscr && pendown) winscr->_lineTo(screenUnits(x, xscale), screenUnits(y, yscale));
 }
 
 void deviceselect::pw(float w) {
     if (psfile) psfile->pw(w);
     if (pltfile) pltfile->pw(w);
+    if (winscr) winscr->setPenWidth(w);
 }
 
 void deviceselect::sp(int col) {
     if (psfile) psfile->setColor(col);
     if (pltfile) pltfile->sp(col);
+    if (winscr) winscr->setColor(static_cast<unsigned>(col));
 }
 
-void deviceselect::cr(float, float, float, float, ClearFlag) {
+void deviceselect::cr(float x1, float y1, float x2, float y2, ClearFlag f) {
+    if (winscr)
+        winscr->clearrec(screenUnits(x1, xscale), screenUnits(y1, yscale), screenUnits(x2, xscale),
+                         screenUnits(y2, yscale), f);
     // A file cannot be cleared: clearing ends it.
     delete psfile;
     psfile = nullptr;
@@ -119,18 +204,27 @@ void deviceselect::sb(float x1, float y1, float x2, float y2, char name[]) {
     if (psfile) psfile->sb(x1, y1, x2, y2, name);
     if (pltfile)
         pltfile->sb(plotterUnits(x1), plotterUnits(y1), plotterUnits(x2), plotterUnits(y2), name);
+    if (winscr)
+        winscr->showbmp(screenUnits(x1, xscale), screenUnits(y1, yscale), screenUnits(x2, xscale),
+                        screenUnits(y2, yscale), name);
 }
 
 void deviceselect::pb(float x1, float y1, float x2, float y2, bitmap& b) {
     if (psfile) psfile->pb(x1, y1, x2, y2, b);
     if (pltfile)
         pltfile->pb(plotterUnits(x1), plotterUnits(y1), plotterUnits(x2), plotterUnits(y2), b);
+    if (winscr)
+        winscr->putbmp(screenUnits(x1, xscale), screenUnits(y1, yscale), screenUnits(x2, xscale),
+                       screenUnits(y2, yscale), b);
 }
 
 void deviceselect::pb(float x1, float y1, float x2, float y2, bitmap24& b) {
     if (psfile) psfile->pb(x1, y1, x2, y2, b);
     if (pltfile)
         pltfile->pb(plotterUnits(x1), plotterUnits(y1), plotterUnits(x2), plotterUnits(y2), b);
+    if (winscr)
+        winscr->putbmp(screenUnits(x1, xscale), screenUnits(y1, yscale), screenUnits(x2, xscale),
+                       screenUnits(y2, yscale), b);
 }
 
 void deviceselect::np() {
@@ -149,23 +243,37 @@ void deviceselect::st_cp() {
     if (psfile) psfile->st_cp();
 }
 
-void deviceselect::svb() {}
+void deviceselect::svb() {
+    if (winscr) winscr->setviewportbegin();
+}
 
-PlotPuffer* deviceselect::spp(unsigned int) {
-    return nullptr;
+PlotPuffer* deviceselect::spp(unsigned int n) {
+    return winscr ? winscr->setPlotPuffer(n) : nullptr;
 }
 
 unsigned int deviceselect::gsppe() {
-    return 0;
+    return winscr ? winscr->getPlotPufferEbenen() : 0;
 }
 
-void deviceselect::sdp(int, int) {}
+void deviceselect::sdp(int x, int y) {
+    if (winscr) winscr->setdeskposition(x, y);
+}
 
-void deviceselect::pointBox(float, float, float, float, unsigned short) {}
+void deviceselect::pointBox(float x1, float y1, float x2, float y2, unsigned short id) {
+    if (winscr)
+        winscr->pointBox(screenUnits(x1, xscale), screenUnits(y1, yscale), screenUnits(x2, xscale),
+                         screenUnits(y2, yscale), id);
+}
 
-void deviceselect::pointBoxDim(float, float, float, float, unsigned short) {}
+void deviceselect::pointBoxDim(float x1, float y1, float x2, float y2, unsigned short id) {
+    if (winscr) winscr->pointBoxDim(x1, y1, x2, y2, id);
+}
 
 void deviceselect::errorHandel(unsigned short id) {
+    if (winscr) {
+        winscr->errorHandel(id);
+        return;
+    }
     // Without a window the report goes to the error stream, with the text a message box would
     // show; the caller decides what follows.
     std::cerr << "Velora : Fehler aufgetreten ! (" << id << ") " << velora::errorText(id) << "\n";

@@ -51,6 +51,12 @@ public:
     void pointBoxDim(float x1, float y1, float x2, float y2, unsigned short id);
     void errorHandel(unsigned short id);
 
+    // Between the two, commands reach the screen alone and the files are left as they are (a
+    // plot box redraws its frame over its data on the screen so); the pen and its point are as
+    // before the pause afterwards. in and cl end the pause.
+    void pauseFiles();
+    void resumeFiles();
+
 protected:
     DEVICE flags;
     float devx, devy;
@@ -63,6 +69,12 @@ protected:
     corel* pltfile;
 
 private:
+    postscript* pausedPsfile;
+    corel* pausedPltfile;
+    bool paused;
+    float pausedX, pausedY;
+    int pausedPen;
+
     void setdoublesize();
     void setmaximize();
     void openScreen(char name[], char* posSize);

@@ -4,27 +4,18 @@
 
 #include "common/endprocess.h"
 #include "devices/errortexts.h"
+#include "devices/plotpuffer.h"
 #include "plot/axisticks.h"
 #include "text/fontclass.h"
 
 #include <cmath>
-
-#if __has_include("devices/plotpuffer.h")
-#include "devices/plotpuffer.h"
-#define VELORA_HAVE_DISPLAY_LISTS 1
-#endif
 
 namespace {
 
 // Whether the screen's display list of a box holds anything the frame should be drawn over.
 // Only a screen keeps display lists; the files got their frame when the box was placed.
 bool holdsItems(PlotPuffer* layer) {
-#ifdef VELORA_HAVE_DISPLAY_LISTS
     return layer && layer->getCounter() > 0;
-#else
-    (void)layer;
-    return false;
-#endif
 }
 
 } // namespace
@@ -46,10 +37,13 @@ boxclass::~boxclass() {
     if (*theDesk) {
         PlotPuffer* layer = theDesk->setPlotPuffer(instance + 1u);
         if (frameX1 != frameX2 && frameY1 != frameY2 && holdsItems(layer)) {
-            // The data may have covered the frame: it goes on top again.
+            // The data may have covered the frame in the screen's layers: it goes on top again,
+            // on the screen alone, so that the files are the same with a screen or without.
             selectLayer();
+            theDesk->pauseFiles();
             theDesk->setpenwidth(penWidth);
             theDesk->rec(frameX1, frameY1, frameX2, frameY2, 0);
+            theDesk->resumeFiles();
         }
         theDesk->setPlotPuffer(0);
     }

@@ -1,0 +1,18 @@
+// ReplayTarget: what a display-list replay draws on. The window, the printer and the zoom lens
+// each give one (a device context behind it); the tests give one that writes down the calls.
+// Coordinates arrive in device pixels, already mapped.
+#pragma once
+
+class ReplayTarget {
+public:
+    virtual ~ReplayTarget() = default;
+    virtual void moveTo(int x, int y) = 0;
+    virtual void lineTo(int x, int y) = 0;
+    // The pen of palette colour `colour` (taken as a 16-bit value), `width` the total width step.
+    virtual void selectPen(unsigned colour, unsigned width) = 0;
+    // An image held in memory: columns x rows pixels stretched into the rectangle.
+    virtual void drawImage(int left, int top, int width, int height, int columns, int rows,
+                           const void* pixels, const void* infoHeader) = 0;
+    // A BMP file loaded at width x height pixels and copied to (left, top).
+    virtual void drawFile(const char* name, int left, int top, int width, int height) = 0;
+};

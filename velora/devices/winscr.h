@@ -1,0 +1,71 @@
+// WinScr: the screen device. Every command is carried out twice: drawn at once on the window
+// (live drawing, on the client's thread) and appended as a record to the current layer's display
+// list, from which the window repaints, prints and magnifies on its own thread. Coordinates are
+// a virtual page of 1280 x 960 units, y upwards.
+#pragma once
+
+#include "common/api.h"
+#include "devices/deviceflags.h"
+#include "screen/mainframe.h"
+
+class bitmap;
+class bitmap24;
+
+class VELORA_API WinScr : public MainFrame {
+public:
+    // Opens the window (see MainFrame) and records the first pen, width 1.0.
+    WinScr(const char* title, HINSTANCE instance, char* parameters);
+    ~WinScr() override;
+    WinScr(const WinScr&) = delete;
+    WinScr& operator=(const WinScr&) = delete;
+
+    int getwidth() const { return 1280; }
+    int getheight() const { return 960; }
+
+    void _moveTo(float x, float y);
+    void _lineTo(float x, float y);
+    void _line(float x1, float y1, float x2, float y2, int colour);
+    void rec(float x1, float y1, float x2, float y2, int colour);
+    void pset(float x, float y, int colour);
+
+    // Colours above 15 are drawn as 15. A pen record is written only when colour or width change.
+    void setColor(unsigned colour);
+    int getColor();
+    float getPenWidth();
+    void setPenWidth(float width);
+
+    // Clears 640 x 480 units from the origin and empties the layers.
+    void clear();
+    // Flag 0: clear the rectangle and empty the layer (all layers from the first or last one);
+    // 1: clear it, cut the layer back to its viewport mark, repaint; 2: only cut back.
+    void clearrec(float x1, float y1, float x2, float y2, ClearFlag flag);
+    // The image is referenced, not copied: it must outlive the window.
+    void putbmp(float x1, float y1, float x2, float y2, bitmap& image);
+    void putbmp(float x1, float y1, float x2, float y2, bitmap24& image);
+    // Shows an 8-bit or 24-bit BMP file; "name", "name.bmp": ".bmp" is put in place of a short
+    // extension. A file that is missing or not such a bitmap ends the process after a message.
+    void showbmp(float x1, float y1, float x2, float y2, const char* name);
+
+    // Selects display list `layer`, appending one layer when it is beyond the last; a number
+    // further beyond selects the last layer.
+    PlotPuffer* setPlotPuffer(unsigned layer);
+    // The highest layer number.
+    unsigned getPlotPufferEbenen();
+    void setviewportbegin();
+
+    void setdoublesize() { MainFrame::setdoublesize(); }
+    void setmaximize() { MainFrame::setmaximize(); }
+    void setdeskposition(int x, int y) { MainFrame::setdeskposition(x, y); }
+
+private:
+    PlotPuffer& current() { return *data.currentPuffer; }
+    void selectPen(unsigned colour, int step);
+    void placeImage(float x1, float y1, float x2, float y2, int columns, int rows,
+                    const void* pixels, const void* infoHeader);
+    [[noreturn]] void fail(const char* message, unsigned short id);
+
+    int penTable[PenStack::tableSlots];
+    HDC hdc;
+    RECT clientRect;
+    unsigned char bmpHeader[52];
+};

@@ -1,0 +1,75 @@
+// MainFrame: the top-level window in which a screen desk is drawn, on a thread of its own. It
+// owns the display-list layers, the pens, the point windows over plot boxes and the two message
+// windows; it repaints and prints from the display lists, magnifies under the mouse (right and
+// middle button) and reports the mouse position in desk units (left button).
+#pragma once
+
+#include "common/api.h"
+#include "devices/numberedlist.h"
+#include "devices/penstack.h"
+#include "devices/plotpuffer.h"
+#include "screen/mainframedata.h"
+#include "screen/messagewnd.h"
+#include "screen/pointwnd.h"
+
+#include <wndexclass.h>
+
+class VELORA_API MainFrame : public WndExClass {
+public:
+    // User messages of the window: open a point window (lParam a RECT*), give point window
+    // wParam its range (lParam a FLOAT_RECT*).
+    enum Message : UINT { pointBoxMessage = WM_USER + 1, pointBoxDimMessage = WM_USER + 2 };
+
+    // Opens the window. `title` is shown after the caption (or alone when it names velora);
+    // `parameters` is a placement text of desk::MakePosSize, or null for 640 x 480.
+    MainFrame(const char* title, HINSTANCE instance, char* parameters);
+    // Waits until the window has been closed (by the user or by close()).
+    ~MainFrame() override;
+    MainFrame(const MainFrame&) = delete;
+    MainFrame& operator=(const MainFrame&) = delete;
+
+    // Opens a point window over the virtual-page rectangle from (x1, y1) (lower left) to (x2, y2).
+    void pointBox(float x1, float y1, float x2, float y2, unsigned short id);
+    // Gives point window `id` (numbered in the order of opening) its coordinate range.
+    void pointBoxDim(float xLeft, float xRight, float yLow, float yHigh, unsigned short id);
+    // Shows the text of error `id` from the resource library in a message box.
+    void errorHandel(unsigned short id);
+
+protected:
+    void setdoublesize();
+    void setmaximize();
+    void setdeskposition(int x, int y);
+
+    PenStack firstPen;
+    NumberedList<PlotPuffer> layers;
+    NumberedList<PointWnd> pointWnds;
+    MainFrameData data;
+    MessageWnd deskMsgWnd;
+    MessageWnd tupelMsgWnd;
+
+private:
+    // A number of the placement text: flags 1 and 2 the position, 3 and 4 the size; -1 when the
+    // text does not hold it.
+    static int get(int flag, const char* parameters);
+    static MainFrameData* getMainFrameData(HWND hwnd);
+    static LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // The replays: the window from its display lists, and the same onto a printer context.
+    static void Paint(HWND hwnd);
+    static void Print(HDC printer, HWND hwnd);
+    static void replay(HDC dc, MainFrameData& d, float xscale, float yscale, int penExtra);
+
+    static void createFkt(HWND hwnd, LPARAM creation);
+    static void sizeFkt(HWND hwnd, MainFrameData& d);
+    static void paintFkt(HWND hwnd, MainFrameData& d);
+    static void printFkt(HWND hwnd, MainFrameData& d);
+    static void scrollFkt(HWND hwnd, MainFrameData& d, WPARAM request);
+    static void deskWindowFkt(MainFrameData& d);
+    static void zoomFkt(HWND hwnd, MainFrameData& d, LPARAM point, int level);
+    static void buttonUpFkt(HWND hwnd, MainFrameData& d);
+    static void mouseMoveFkt(HWND hwnd, MainFrameData* d, LPARAM position);
+    static void pointWndFkt(HWND hwnd, MainFrameData& d, const RECT& frame);
+    // True when this click only activated the window; it is then taken.
+    static bool clickIgnored(MainFrameData& d);
+    static void setScales(HWND hwnd, MainFrameData& d);
+};
