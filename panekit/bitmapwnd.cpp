@@ -223,9 +223,9 @@ void BitmapWnd::keydownFkt(HWND hwnd, WPARAM key, LPARAM lParam) {
 
 LRESULT CALLBACK BitmapWnd::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CREATE:
+    case WM_CREATE: // not bound yet: both scroll bars get an empty range
         checkSize(hwnd);
-        break; // not bound yet: empty scroll ranges
+        break;
     case WM_DESTROY:
         WM_DESTROY_FKT(hwnd);
         break;
@@ -235,7 +235,7 @@ LRESULT CALLBACK BitmapWnd::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     case WM_SIZE:
         if (BitmapWndData* d = getBitmapWndData(hwnd)) {
             d->sized = 0;
-            // A window that shrinks gets no paint of its own; the fit happens at the next paint.
+            // Invalidated: a window that shrank would get no paint, and the fit comes with one.
             InvalidateRect(hwnd, nullptr, FALSE);
         }
         break;

@@ -1,5 +1,6 @@
-// The scroll bar window: properties applied to the system control at the next paint (or at once
-// when the window exists), scrolling requests, and the parent's notifications.
+// The scroll bar window: properties applied to the system control once the window exists (at
+// once, on the window's thread, after every change), scrolling requests, and the parent's
+// notifications.
 #include "scrollbar.h"
 
 namespace {

@@ -10,7 +10,7 @@
 struct ScrollBarData {
     SCROLLINFO info;
     WndExClass control; // the system "SCROLLBAR" control, the only child
-    int resizePending;  // 1: fit the control and apply info at the next paint
+    int resizePending;  // 1: fit the control and apply info at the next chance
     int notifyMessage;  // sent to the parent after every change, with the position; 0: none
 };
 

@@ -15,7 +15,7 @@ struct SliderData {
     Static caption;
     Static colon;
     ScrollBar bar;
-    int resizePending; // 1: lay the parts out at the next paint
+    int resizePending; // 1: lay the parts out at the next chance
 };
 
 class PANEKIT_API Slider : public WndExClass {

@@ -62,7 +62,13 @@ public:
     operator HDC();
 
 protected:
+    // Flags, all taking effect at the next open (7 at once on the class): 1 x, 2 y, 3 width,
+    // 4 height (int); 5 class name, 6 title (char*); 7 background (a COLORREF); 8 parent (pointer
+    // to an HWND: a visible child under the parent's instance); 9 style: the first write in the
+    // process replaces the style, every later one, on any window, adds its bits; 10 own thread
+    // (1) or the caller's (0); 11 menu or child identifier (the pointer itself).
     void setValue(void* value) override;
+    // No readable properties of its own.
     void* getValue() override;
 
     void setWndProc(WNDPROC proc);

@@ -9,7 +9,8 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 velora_xvfb_pid=""
 
 wine_session_stop() {
-    wineserver -k >/dev/null 2>&1 || true
+    # Waits for the server to be gone: a session started right after must not meet a dying one.
+    wineserver -k >/dev/null 2>&1 && wineserver -w >/dev/null 2>&1 || true
     if [ -n "$velora_xvfb_pid" ]; then
         kill "$velora_xvfb_pid" >/dev/null 2>&1 || true
         wait "$velora_xvfb_pid" 2>/dev/null || true
