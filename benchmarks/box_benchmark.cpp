@@ -21,16 +21,6 @@ namespace {
 constexpr int points = 1000000;
 constexpr int runs = 3;
 
-long fileSize(const char* name) {
-    long bytes = 0;
-    if (std::FILE* file = std::fopen(name, "rb")) {
-        std::fseek(file, 0, SEEK_END);
-        bytes = std::ftell(file);
-        std::fclose(file);
-    }
-    return bytes;
-}
-
 // The peak resident memory of the process in kB, and a way to start a new peak from here.
 long peakKilobytes() {
     std::ifstream status("/proc/self/status");
@@ -83,7 +73,7 @@ void row(const char* who, double seconds, const char* file) {
         std::printf("  %-40s not available here\n", who);
         return;
     }
-    std::printf("  %-40s %7.3f s %12ld bytes\n", who, seconds, fileSize(file));
+    std::printf("  %-40s %7.3f s %12ld bytes\n", who, seconds, peers::fileSize(file));
 }
 
 void ratio(const char* peer, double peerSeconds, double ours) {

@@ -4,25 +4,13 @@
 // scale, the time Ghostscript takes to interpret the same file (bbox device), where installed.
 #include "velora.h"
 
-#include <chrono>
+#include "peers.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
-
-long fileSize(const char* name) {
-    std::FILE* file = std::fopen(name, "rb");
-    if (!file) return 0;
-    std::fseek(file, 0, SEEK_END);
-    const long size = std::ftell(file);
-    std::fclose(file);
-    return size;
-}
-
-double secondsSince(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 void writeOriginal(int points) {
     desk d;
@@ -52,25 +40,25 @@ void writeOriginal(int points) {
 int main() {
     const int points = 1000000;
     writeOriginal(points);
-    const long input = fileSize("importbench.eps");
+    const long input = peers::fileSize("importbench.eps");
 
-    const auto start = std::chrono::steady_clock::now();
+    const auto start = peers::Clock::now();
     {
         desk d;
         d.open(EPS | PLT, "importbench-copy");
         d.showeps("importbench");
         d.close();
     }
-    const double seconds = secondsSince(start);
+    const double seconds = peers::secondsSince(start);
     std::printf("desk::showeps, %d points and two 256 x 256 pictures (%ld bytes), onto EPS and "
                 "PLT: %.3f s, %.1f MB/s of input\n",
                 points, input, seconds, input / seconds / 1e6);
 
     if (std::system("gs --version >/dev/null 2>&1") == 0) {
-        const auto gsStart = std::chrono::steady_clock::now();
+        const auto gsStart = peers::Clock::now();
         const int status = std::system("gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=bbox "
                                        "importbench.eps >/dev/null 2>&1");
-        const double gsSeconds = secondsSince(gsStart);
+        const double gsSeconds = peers::secondsSince(gsStart);
         if (status == 0)
             std::printf("Ghostscript interpreting the same file (bbox device): %.3f s, "
                         "import / Ghostscript %.2f\n",
