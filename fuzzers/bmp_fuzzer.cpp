@@ -1,8 +1,10 @@
-// 8-bit BMP files: the input is loaded into a bitmap of the size its header names (a size no
-// image of the library can have gives 8 x 8, which the loader then refuses), and placed on a desk
-// opened on EPS and HPGL; then the EPS writer reads the same file on its own (showbmp).
+// BMP files, built once for each picture class (FUZZ_PICTURE is bitmap or bitmap24, FUZZ_KIND
+// the matching corpus name): the input is loaded into a picture of the size its header names (a
+// size no image of the library can have gives 8 x 8, which the loader then refuses), and placed
+// on a desk opened on EPS and HPGL; then the EPS writer reads the same file on its own (showbmp).
 #include "desk/desk.h"
 #include "image/bitmap.h"
+#include "image/bitmap24.h"
 
 #include "fuzzsupport.h"
 
@@ -19,7 +21,7 @@ char inputName[] = "input.bmp";
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::prepare("bitmap");
+    fuzz::prepare(FUZZ_KIND);
     return 0;
 }
 
@@ -28,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int height = side(fuzz::field32(data, size, 22, 8), false);
     fuzz::run([&] {
         fuzz::writeFile(inputName, data, size);
-        bitmap picture(width, height);
+        FUZZ_PICTURE picture(width, height);
         picture.load(inputName);
         desk d;
         d.open(EPS | PLT, "output");
