@@ -1,6 +1,7 @@
 // The bitmap window: fitting window and scroll bars to the zoomed picture, painting, scrolling
 // and the zoom and scroll keys.
 #include "bitmapwnd.h"
+#include "scrollstep.h"
 
 #include <cstdlib>
 
@@ -151,32 +152,12 @@ void BitmapWnd::scrollFkt(HWND hwnd, UINT message, UINT request) {
     si.cbSize = sizeof si;
     si.fMask = SIF_ALL;
     GetScrollInfo(hwnd, bar, &si);
-    switch (request) {
-    case SB_LINEUP:
-        si.nPos -= 1;
-        break;
-    case SB_LINEDOWN:
-        si.nPos += 1;
-        break;
-    case SB_PAGEUP:
-        si.nPos -= static_cast<int>(si.nPage);
-        break;
-    case SB_PAGEDOWN:
-        si.nPos += static_cast<int>(si.nPage);
-        break;
-    case SB_THUMBPOSITION:
-    case SB_THUMBTRACK:
-        si.nPos = si.nTrackPos;
-        break;
-    case SB_TOP:
+    if (request == SB_TOP)
         si.nPos = si.nMin;
-        break;
-    case SB_BOTTOM:
+    else if (request == SB_BOTTOM)
         si.nPos = si.nMax;
-        break;
-    default:
+    else if (!stepScrollPos(si, request))
         return;
-    }
     si.fMask = SIF_POS;
     SetScrollInfo(hwnd, bar, &si, TRUE); // clamps
     InvalidateRect(hwnd, nullptr, FALSE);

@@ -11,6 +11,7 @@
 #include "edit.h"
 #include "panekitapi.h"
 #include "scrollbar.h"
+#include "scrollstep.h"
 #include "slider.h"
 #include "static.h"
 #include "wndbase.h"

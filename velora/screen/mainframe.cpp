@@ -6,6 +6,8 @@
 #include "screen/screenresources.h"
 #include "screen/zoomwnd.h"
 
+#include <scrollstep.h>
+
 #include <algorithm>
 #include <climits>
 #include <cstdio>
@@ -312,24 +314,7 @@ void MainFrame::scrollFkt(HWND hwnd, MainFrameData& d, WPARAM request) {
     SCROLLINFO& s = d.scrollInfo;
     s.fMask = SIF_ALL;
     GetScrollInfo(hwnd, SB_VERT, &s);
-    switch (LOWORD(request)) {
-    case SB_LINEUP:
-        s.nPos -= 1;
-        break;
-    case SB_LINEDOWN:
-        s.nPos += 1;
-        break;
-    case SB_PAGEUP:
-        s.nPos -= static_cast<int>(s.nPage);
-        break;
-    case SB_PAGEDOWN:
-        s.nPos += static_cast<int>(s.nPage);
-        break;
-    case SB_THUMBPOSITION:
-    case SB_THUMBTRACK:
-        s.nPos = s.nTrackPos;
-        break;
-    }
+    stepScrollPos(s, LOWORD(request));
     s.fMask = SIF_ALL;
     SetScrollInfo(hwnd, SB_VERT, &s, TRUE);
     GetScrollInfo(hwnd, SB_VERT, &s);
