@@ -209,7 +209,8 @@ void deviceselect::sb(float x1, float y1, float x2, float y2, char name[]) {
                         screenUnits(y2, yscale), name);
 }
 
-void deviceselect::pb(float x1, float y1, float x2, float y2, bitmap& b) {
+template <class Picture>
+void deviceselect::placePicture(float x1, float y1, float x2, float y2, Picture& b) {
     if (psfile) psfile->pb(x1, y1, x2, y2, b);
     if (pltfile)
         pltfile->pb(plotterUnits(x1), plotterUnits(y1), plotterUnits(x2), plotterUnits(y2), b);
@@ -218,13 +219,12 @@ void deviceselect::pb(float x1, float y1, float x2, float y2, bitmap& b) {
                        screenUnits(y2, yscale), b);
 }
 
+void deviceselect::pb(float x1, float y1, float x2, float y2, bitmap& b) {
+    placePicture(x1, y1, x2, y2, b);
+}
+
 void deviceselect::pb(float x1, float y1, float x2, float y2, bitmap24& b) {
-    if (psfile) psfile->pb(x1, y1, x2, y2, b);
-    if (pltfile)
-        pltfile->pb(plotterUnits(x1), plotterUnits(y1), plotterUnits(x2), plotterUnits(y2), b);
-    if (winscr)
-        winscr->putbmp(screenUnits(x1, xscale), screenUnits(y1, yscale), screenUnits(x2, xscale),
-                       screenUnits(y2, yscale), b);
+    placePicture(x1, y1, x2, y2, b);
 }
 
 void deviceselect::np() {

@@ -78,4 +78,6 @@ private:
     void setdoublesize();
     void setmaximize();
     void openScreen(char name[], char* posSize);
+    // Places an 8-bit or 24-bit picture on every open device.
+    template <class Picture> void placePicture(float x1, float y1, float x2, float y2, Picture& b);
 };
