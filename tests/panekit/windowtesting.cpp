@@ -3,39 +3,6 @@
 
 namespace window_testing {
 
-bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        if (condition()) return true;
-        if (GetTickCount() - start > timeoutMs) return false;
-        Sleep(2);
-    }
-}
-
-std::string windowText(HWND hwnd) {
-    char text[1000] = "";
-    GetWindowTextA(hwnd, text, sizeof text);
-    return text;
-}
-
-std::string classOf(HWND hwnd) {
-    char name[256] = "";
-    GetClassNameA(hwnd, name, sizeof name);
-    return name;
-}
-
-SIZE windowSize(HWND hwnd) {
-    RECT r = {};
-    GetWindowRect(hwnd, &r);
-    return {r.right - r.left, r.bottom - r.top};
-}
-
-SIZE clientSize(HWND hwnd) {
-    RECT r = {};
-    GetClientRect(hwnd, &r);
-    return {r.right, r.bottom};
-}
-
 DWORD styleOf(HWND hwnd) {
     return static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
 }
@@ -129,31 +96,6 @@ LRESULT CALLBACK RecordingWindow::WndProc(HWND hwnd, UINT message, WPARAM wParam
             self->recordMessage(message, wParam, lParam);
     }
     return WndRetFkt(hwnd, message, wParam, lParam);
-}
-
-WindowCloser::WindowCloser(const char* windowClass, const char* caption, WPARAM command) {
-    std::string className = windowClass;
-    std::string title = caption;
-    worker = std::thread([this, className, title, command] {
-        HWND box = nullptr;
-        wasFound = waitUntil([&] {
-            box = FindWindowA(className.c_str(), title.c_str());
-            return box != nullptr && IsWindowVisible(box);
-        });
-        if (!wasFound) return;
-        char text[1000] = "";
-        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-        boxText = text;
-        PostMessageA(box, WM_COMMAND, command, 0);
-    });
-}
-
-WindowCloser::~WindowCloser() {
-    join();
-}
-
-void WindowCloser::join() {
-    if (worker.joinable()) worker.join();
 }
 
 } // namespace window_testing

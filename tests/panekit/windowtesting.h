@@ -1,29 +1,21 @@
-// What the window tests share: waiting on window states with a deadline, reading what Windows
-// reports about a window, a parent window that records the messages its children send, and a
-// helper thread that finds a message box or dialog, reads it and closes it.
+// What the window class tests share beyond the common window checks: more of what Windows
+// reports about a window, and a parent window that records the messages its children send.
 #pragma once
 
 #include <panekit.h>
+
+#include "support/windows/windowchecks.h"
 
 #include <atomic>
 #include <functional>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace window_testing {
 
-// How long any single wait may last before the test fails.
-const DWORD TIMEOUT_MS = 5000;
+using namespace window_checks;
 
-// Polls `condition` until it holds or the timeout has passed; true if it held.
-bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = TIMEOUT_MS);
-
-std::string windowText(HWND hwnd);
-std::string classOf(HWND hwnd);
-SIZE windowSize(HWND hwnd);
-SIZE clientSize(HWND hwnd);
 DWORD styleOf(HWND hwnd);
 DWORD exStyleOf(HWND hwnd);
 DWORD threadOf(HWND hwnd);
@@ -73,25 +65,5 @@ private:
     std::vector<Message> recorded;
     std::atomic<int> settled{0};
 };
-
-// Finds a top-level window of class `windowClass` titled `caption` on a thread of its own, reads
-// the text of its static control 0xFFFF (a message box's text), and closes it with a WM_COMMAND
-// of `command`. found() and text() are valid after join().
-class WindowCloser {
-public:
-    WindowCloser(const char* windowClass, const char* caption, WPARAM command);
-    ~WindowCloser();
-    void join();
-    bool found() const { return wasFound; }
-    const std::string& text() const { return boxText; }
-
-private:
-    std::thread worker;
-    bool wasFound = false;
-    std::string boxText;
-};
-
-// A message box: "#32770" closed with OK.
-inline const char* MESSAGE_BOX_CLASS = "#32770";
 
 } // namespace window_testing

@@ -4,39 +4,6 @@
 
 namespace screen_testing {
 
-bool waitUntil(const std::function<bool()>& condition, DWORD timeout) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        if (condition()) return true;
-        if (GetTickCount() - start > timeout) return false;
-        Sleep(2);
-    }
-}
-
-std::string windowText(HWND hwnd) {
-    char text[1000] = "";
-    GetWindowTextA(hwnd, text, sizeof text);
-    return text;
-}
-
-std::string classOf(HWND hwnd) {
-    char name[256] = "";
-    GetClassNameA(hwnd, name, sizeof name);
-    return name;
-}
-
-SIZE windowSize(HWND hwnd) {
-    RECT r{};
-    GetWindowRect(hwnd, &r);
-    return {r.right - r.left, r.bottom - r.top};
-}
-
-SIZE clientSize(HWND hwnd) {
-    RECT r{};
-    GetClientRect(hwnd, &r);
-    return {r.right, r.bottom};
-}
-
 HWND childOfClass(HWND parent, const char* className) {
     return FindWindowExA(parent, nullptr, className, nullptr);
 }
@@ -79,30 +46,6 @@ std::vector<int> itemsOf(PlotPuffer& list) {
     for (unsigned long i = 0; i < list.getCounter(); ++i)
         items.push_back(list.item(i));
     return items;
-}
-
-WindowCloser::WindowCloser(const char* windowClass, const char* caption) {
-    const std::string className = windowClass, title = caption;
-    worker = std::thread([this, className, title] {
-        HWND box = nullptr;
-        wasFound = waitUntil([&] {
-            box = FindWindowA(className.c_str(), title.c_str());
-            return box != nullptr && IsWindowVisible(box);
-        });
-        if (!wasFound) return;
-        char text[1000] = "";
-        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-        boxText = text;
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-    });
-}
-
-WindowCloser::~WindowCloser() {
-    join();
-}
-
-void WindowCloser::join() {
-    if (worker.joinable()) worker.join();
 }
 
 } // namespace screen_testing

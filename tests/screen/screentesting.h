@@ -1,24 +1,17 @@
-// What the screen tests share: waits with a deadline, what Windows reports about a window, a
-// helper thread that reads and closes a message box, a screen device whose window data the test
-// may read, and the placement text that gives a frame an exact client size.
+// What the screen tests share beyond the common window checks: a screen device whose window data
+// the test may read, and the placement text that gives a frame an exact client size.
 #pragma once
 
 #include "devices/winscr.h"
+#include "support/windows/windowchecks.h"
 
-#include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace screen_testing {
 
-constexpr DWORD timeoutMs = 5000;
+using namespace window_checks;
 
-bool waitUntil(const std::function<bool()>& condition, DWORD timeout = timeoutMs);
-std::string windowText(HWND hwnd);
-std::string classOf(HWND hwnd);
-SIZE windowSize(HWND hwnd);
-SIZE clientSize(HWND hwnd);
 // The first child window of the given class, or null.
 HWND childOfClass(HWND parent, const char* className);
 // Returns once the window's thread has handled everything sent to it before.
@@ -46,22 +39,6 @@ public:
     int* pens() { return data.penTablePtr; }
     HWND deskMessage() { return deskMsgWnd; }
     HWND boxMessage() { return tupelMsgWnd; }
-};
-
-// Finds a top-level window of `windowClass` titled `caption` on a thread of its own, reads the
-// text of its static control 0xFFFF, and closes it with IDOK.
-class WindowCloser {
-public:
-    WindowCloser(const char* windowClass, const char* caption);
-    ~WindowCloser();
-    void join();
-    bool found() const { return wasFound; }
-    const std::string& text() const { return boxText; }
-
-private:
-    std::thread worker;
-    bool wasFound = false;
-    std::string boxText;
 };
 
 } // namespace screen_testing
