@@ -12,13 +12,6 @@ using namespace screen_testing;
 
 namespace {
 
-std::string staticText(HWND window, int index) {
-    HWND child = GetWindow(window, GW_CHILD);
-    for (int k = 0; child && k < index; ++k)
-        child = GetWindow(child, GW_HWNDNEXT);
-    return child ? windowText(child) : "<none>";
-}
-
 RECT windowRect(HWND hwnd) {
     RECT r{};
     GetWindowRect(hwnd, &r);
@@ -98,11 +91,11 @@ TEST(MainFrame, DeskCoordinatesAndTheIgnoredClick) {
 
     SendMessageA(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(0, 479));
     EXPECT_EQ(windowText(desk), "Desk");
-    EXPECT_EQ(staticText(desk, 0), " X =   0");
-    EXPECT_EQ(staticText(desk, 1), " Y =   0");
+    EXPECT_EQ(childText(desk, 0), " X =   0");
+    EXPECT_EQ(childText(desk, 1), " Y =   0");
     SendMessageA(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(639, 0));
-    EXPECT_EQ(staticText(desk, 0), " X = 133.3");
-    EXPECT_EQ(staticText(desk, 1), " Y = 100");
+    EXPECT_EQ(childText(desk, 0), " X = 133.3");
+    EXPECT_EQ(childText(desk, 1), " Y = 100");
     SendMessageA(hwnd, WM_LBUTTONDOWN, 0, MAKELPARAM(10, 10));
     EXPECT_FALSE(IsWindowVisible(desk));
 }

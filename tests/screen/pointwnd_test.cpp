@@ -8,13 +8,6 @@ using namespace screen_testing;
 
 namespace {
 
-std::string line(HWND window, int index) {
-    HWND child = GetWindow(window, GW_CHILD);
-    for (int k = 0; child && k < index; ++k)
-        child = GetWindow(child, GW_HWNDNEXT);
-    return child ? windowText(child) : "<none>";
-}
-
 // Opens a point window through the frame's message, as pointBox does: the rectangle's left,
 // bottom, right and top fields are the box's left, upper, right and lower edges.
 HWND openPointWnd(InspectedScreen& screen, int left, int upper, int right, int lower) {
@@ -32,19 +25,19 @@ TEST(MessageWnd, TitleAndValuesAndAWidthThatOnlyGrows) {
     HWND hwnd = window;
     ASSERT_NE(hwnd, nullptr);
     EXPECT_EQ(windowText(hwnd), "Box");
-    EXPECT_EQ(line(hwnd, 0), " X = 1.5");
-    EXPECT_EQ(line(hwnd, 1), " Y = 2");
+    EXPECT_EQ(childText(hwnd, 0), " X = 1.5");
+    EXPECT_EQ(childText(hwnd, 1), " Y = 2");
     window << Values::Flag(15) << "Desk\n 12:3.5";
-    EXPECT_EQ(line(hwnd, 0), " X =  12");
-    EXPECT_EQ(line(hwnd, 1), " Y = 3.5");
+    EXPECT_EQ(childText(hwnd, 0), " X =  12");
+    EXPECT_EQ(childText(hwnd, 1), " Y = 3.5");
     // 8 pixels for each character of the longest line (Windows may keep a captioned window
     // wider than that).
     EXPECT_EQ(window.getShownWidth(), 64);
     const int width = windowSize(hwnd).cx;
     window << Values::Flag(15) << "";
     EXPECT_EQ(windowText(hwnd), "");
-    EXPECT_EQ(line(hwnd, 0), " X = ...");
-    EXPECT_EQ(line(hwnd, 1), " Y = ...");
+    EXPECT_EQ(childText(hwnd, 0), " X = ...");
+    EXPECT_EQ(childText(hwnd, 1), " Y = ...");
     EXPECT_EQ(window.getShownWidth(), 64);
     EXPECT_EQ(windowSize(hwnd).cx, width);
     window << Values::Flag(15) << "a somewhat longer title";
@@ -70,17 +63,17 @@ TEST(PointWnd, ReportsInItsOwnUnitsAndPassesTheMouseOn) {
     EXPECT_TRUE(IsWindowVisible(message));
     SendMessageA(box, WM_MOUSEMOVE, 0, MAKELPARAM(50, 25));
     EXPECT_EQ(windowText(message), "Box");
-    EXPECT_EQ(line(message, 0), " X = 5");
-    EXPECT_EQ(line(message, 1), " Y = 2.5");
+    EXPECT_EQ(childText(message, 0), " X = 5");
+    EXPECT_EQ(childText(message, 1), " Y = 2.5");
     SendMessageA(box, WM_MOUSEMOVE, 0, MAKELPARAM(0, 0));
-    EXPECT_EQ(line(message, 0), " X = 0");
-    EXPECT_EQ(line(message, 1), " Y = 5");
+    EXPECT_EQ(childText(message, 0), " X = 0");
+    EXPECT_EQ(childText(message, 1), " Y = 5");
 
     // Without a range it reports 0 and 0; a number beyond the last reaches the spare.
     HWND second = openPointWnd(screen, 200, 200, 300, 300);
     SendMessageA(second, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
-    EXPECT_EQ(line(message, 0), " X = 0");
-    EXPECT_EQ(line(message, 1), " Y = 0");
+    EXPECT_EQ(childText(message, 0), " X = 0");
+    EXPECT_EQ(childText(message, 1), " Y = 0");
     screen.pointBoxDim(1, 2, 3, 4, 1);
     EXPECT_EQ(screen.frameData().pointWnds->find(1).payload().getDimRect().xRight, 2.0f);
     screen.pointBoxDim(7, 8, 9, 10, 7);

@@ -35,6 +35,13 @@ SIZE clientSize(HWND hwnd) {
     return {r.right, r.bottom};
 }
 
+std::string childText(HWND window, int index) {
+    HWND child = GetWindow(window, GW_CHILD);
+    for (int k = 0; child && k < index; ++k)
+        child = GetWindow(child, GW_HWNDNEXT);
+    return child ? windowText(child) : "<none>";
+}
+
 WindowCloser::WindowCloser(const char* windowClass, const char* caption, WPARAM command) {
     const std::string className = windowClass, title = caption;
     worker = std::thread([this, className, title, command] {

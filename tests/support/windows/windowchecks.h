@@ -21,6 +21,8 @@ std::string windowText(HWND hwnd);
 std::string classOf(HWND hwnd);
 SIZE windowSize(HWND hwnd);
 SIZE clientSize(HWND hwnd);
+// The text of a window's child `index` in the order GetWindow walks them, "<none>" past the last.
+std::string childText(HWND window, int index);
 
 // Finds a top-level window of class `windowClass` titled `caption` on a thread of its own, reads
 // the text of its static control 0xFFFF (a message box's text), and closes it with a WM_COMMAND
