@@ -13,7 +13,9 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-test.sh ${WINE_
 # SSE arithmetic so that floats round exactly as in the native build.
 set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse")
 set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")
-# libgcc, libstdc++ and winpthread go into every module: nothing to ship beside the DLLs.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
-set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static")
+# One runtime link mode for every module, ours and the client's: libstdc++ inside each module, the
+# shared libgcc (with winpthread) beside them. On i686 each module registers its DWARF unwind
+# tables with the libgcc it is linked with; only one shared libgcc lets an exception cross a DLL.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static-libstdc++ -shared-libgcc")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static-libstdc++ -shared-libgcc")
+set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static-libstdc++ -shared-libgcc")

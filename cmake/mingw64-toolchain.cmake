@@ -1,5 +1,6 @@
-# Cross build for 64-bit Windows. The product is the 32-bit build; this one only stands in for it
-# to run the Windows tests under Wine on hosts that cannot run 32-bit programs at all.
+# Cross build for 64-bit Windows with the POSIX-threads MinGW-w64 compilers; programs run under
+# 64-bit Wine. A supported build beside the 32-bit one, and the one whose tests run on hosts that
+# cannot run 32-bit programs at all.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(MINGW_TRIPLE x86_64-w64-mingw32)
 set(WINE_LOADER /usr/lib/wine/wine64)
