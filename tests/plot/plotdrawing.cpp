@@ -109,7 +109,9 @@ std::string pathOf(const std::string& body, bool paths) {
     return path;
 }
 
-std::string codeFontDirectory() {
+namespace {
+
+std::string codeFontBytes() {
     std::string bytes(velfont::fileBytes, '\0');
     for (int font = 0; font < velfont::fontCount; ++font) {
         for (int slot = velfont::firstSlot; slot <= velfont::lastSlot; ++slot) {
@@ -122,8 +124,18 @@ std::string codeFontDirectory() {
                           sizeof program);
         }
     }
-    testing_support::writeFile("Velfont.bin", bytes);
-    return ".";
+    return bytes;
+}
+
+} // namespace
+
+std::string codeFontDirectory() {
+    static const std::string folder = [] {
+        const std::string folder = testing_support::processFolder("codefont");
+        testing_support::writeFile(folder + "/Velfont.bin", codeFontBytes());
+        return folder;
+    }();
+    return folder;
 }
 
 float Text::middleAlong() const {

@@ -23,9 +23,9 @@ std::vector<std::string> stepsOf(const std::string& body);
 // Only the moves and lines (and, with `paths`, np and st), joined by blanks.
 std::string pathOf(const std::string& body, bool paths = false);
 
-// Writes the code font into the working folder and returns the folder: every printable
-// character c draws a stroke of (c - 31) units down from its origin and one of 40 units to the
-// right from there; every advance is 10 units.
+// Writes the code font once per process into a folder of its own and returns the folder: every
+// printable character c draws a stroke of (c - 31) units down from its origin and one of 40 units
+// to the right from there; every advance is 10 units.
 std::string codeFontDirectory();
 
 struct Text {

@@ -13,7 +13,12 @@ void settle(HWND hwnd) {
 }
 
 void repaint(HWND hwnd) {
-    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    // The paint is sent, not left to the queue: a paint request from another thread only queues
+    // one, and a paint already running on the window's thread (started before the last drawing)
+    // may still erase afterwards. A sent WM_PAINT runs on the window's thread after whatever it is
+    // doing, and has painted the whole update region, erased first, when SendMessage returns.
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+    SendMessageA(hwnd, WM_PAINT, 0, 0);
     settle(hwnd);
 }
 

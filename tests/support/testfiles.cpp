@@ -5,6 +5,14 @@
 #include <fstream>
 #include <sstream>
 
+#ifdef _WIN32
+#include <direct.h>
+#include <process.h>
+#else
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace testing_support {
 
 std::string readFile(const std::string& path) {
@@ -34,6 +42,17 @@ unsigned long readLe32(const std::string& bytes, std::size_t at) {
 
 std::string dataPath(const std::string& name) {
     return std::string(VELORA_TEST_DATA) + "/" + name;
+}
+
+std::string processFolder(const std::string& name) {
+#ifdef _WIN32
+    const std::string folder = name + "-" + std::to_string(_getpid());
+    _mkdir(folder.c_str());
+#else
+    const std::string folder = name + "-" + std::to_string(getpid());
+    mkdir(folder.c_str(), 0755);
+#endif
+    return folder;
 }
 
 std::string fontDirectory() {

@@ -14,6 +14,9 @@ bool fileExists(const std::string& path);
 std::string dataPath(const std::string& name);
 // The folder where the build put the stroke font file Velfont.bin.
 std::string fontDirectory();
+// A folder named after `name` and this process, made if missing: test cases run as parallel
+// processes, and a fixture one of them writes must never be rewritten while another reads it.
+std::string processFolder(const std::string& name);
 
 // The little-endian 32-bit number at a byte offset of a file's bytes.
 unsigned long readLe32(const std::string& bytes, std::size_t at);

@@ -37,7 +37,6 @@ void expectSegment(const Segment& s, float x0, float y0, float x1, float y1) {
 
 class Draw : public testing::Test {
 protected:
-    static void SetUpTestSuite() { font_test::writeSimpleFont("simple"); }
     // Everything after the pen and colour that opening the file writes.
     std::vector<EpsStep> drawn() {
         std::vector<EpsStep> steps = page.finish();
@@ -45,7 +44,8 @@ protected:
         return steps;
     }
 
-    TextDesk page{testing::UnitTest::GetInstance()->current_test_info()->name(), "simple"};
+    TextDesk page{testing::UnitTest::GetInstance()->current_test_info()->name(),
+                  font_test::simpleFontFolder()};
     fontclass renderer{page.surface};
 };
 
@@ -167,8 +167,9 @@ TEST_F(Draw, TextIsClippedToTheViewport) {
 }
 
 namespace {
-// Glyph programs with the odd cases of the layout, in font 0 of a file in "walker".
-void writeWalkerFont() {
+// Glyph programs with the odd cases of the layout, in font 0 of a file in a "walker" folder of this
+// process.
+std::string writeWalkerFont() {
     font_test::FontFile font = font_test::simpleFont();
     font.setProgram(0, 'a', {0, 0, 64, 1, 64, 3, 0, 10, 64, 2}); // 64,3 does nothing
     font.setProgram(0, 'b', {0, 0, 64, 1, 0, 64, 64, 2});        // b = 64 is +64
@@ -181,14 +182,14 @@ void writeWalkerFont() {
     }
     font.setProgram(0, 'e', full);
     font.setProgram(0, 'f', {50, 50, 64, 2}); // read only if the walk ran past the 128th pair
-    font_test::makeFolder("walker");
-    font.save("walker/Velfont.bin");
+    const std::string folder = testing_support::processFolder("walker");
+    font.save(folder + "/Velfont.bin");
+    return folder;
 }
 } // namespace
 
 TEST(GlyphPrograms, CommandsAndCoordinatesAreWalkedAsLaidOut) {
-    writeWalkerFont();
-    TextDesk page("walker", "walker");
+    TextDesk page("walker", writeWalkerFont());
     fontclass renderer(page.surface);
     const float y = 20;
     renderer.hwrite(10, y, "a", 0, 0, 10.0f, 1, 1);
@@ -222,13 +223,13 @@ TEST(FontFiles, MissingFontFileEndsTheProcessWhenTheRendererIsBuilt) {
 }
 
 TEST(FontFiles, ShortFileIsReportedAndItsMissingPartsDrawAndAdvanceNothing) {
-    font_test::writeSimpleFont("short");
+    const std::string folder = font_test::writeSimpleFont("short");
     {
-        std::string bytes = testing_support::readFile("short/Velfont.bin");
+        std::string bytes = testing_support::readFile(folder + "/Velfont.bin");
         bytes.resize(25088 + 256 + 40); // font 1's widths cut short, font 2 missing
-        testing_support::writeFile("short/Velfont.bin", bytes);
+        testing_support::writeFile(folder + "/Velfont.bin", bytes);
     }
-    TextDesk page("short", "short");
+    TextDesk page("short", folder);
     fontclass renderer(page.surface);
     testing::internal::CaptureStderr();
     EXPECT_FLOAT_EQ(renderer.getlength("I", 0, 10.0f), 10.0f); // read before the cut
@@ -240,13 +241,12 @@ TEST(FontFiles, ShortFileIsReportedAndItsMissingPartsDrawAndAdvanceNothing) {
 }
 
 TEST(FontFiles, ASecondFileServesEveryRendererButWidthsStayAsLoaded) {
-    font_test::writeSimpleFont("simple");
-    writeWalkerFont();
-    TextDesk page("switched", "simple");
+    const std::string walker = writeWalkerFont();
+    TextDesk page("switched", font_test::simpleFontFolder());
     fontclass first(page.surface);
     first.hwrite(10, 20, "a", 0, 0, 10.0f, 1, 1); // simple: no strokes for a; widths loaded
     desk other;
-    other.setfontpath("walker");
+    other.setfontpath(walker.c_str());
     fontclass second(other); // switches sharedFont
     first.hwrite(10, 20, "aI", 0, 0, 10.0f, 1, 1);
     const std::vector<Segment> segments = segmentsOf(page.finish());

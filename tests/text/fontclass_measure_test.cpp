@@ -13,10 +13,10 @@ namespace {
 
 class Measure : public testing::Test {
 protected:
-    static void SetUpTestSuite() { font_test::writeSimpleFont("simple"); }
     float length(const char* text, int font = 0) { return renderer.getlength(text, font, 10.0f); }
 
-    TextDesk page{"measure", "simple"};
+    TextDesk page{testing::UnitTest::GetInstance()->current_test_info()->name(),
+                  font_test::simpleFontFolder()};
     fontclass renderer{page.surface};
 };
 
@@ -96,8 +96,7 @@ TEST_F(Measure, HeightIsTheNominalHeightAndFollowsTheViewport) {
 }
 
 TEST(MeasureDefaults, NewRendererUsesTheFullPageUnitUntilItMeasures) {
-    font_test::writeSimpleFont("simple");
-    TextDesk page{"defaults", "simple", false};
+    TextDesk page{"defaults", font_test::simpleFontFolder(), false};
     fontclass renderer(page.surface);
     float x = 0, y = 0;
     renderer.puttext(x, y, "I", 0, 0, 1.0f, 0.0f);

@@ -5,10 +5,6 @@
 
 #include <cmath>
 #include <sstream>
-#include <sys/stat.h>
-#ifdef _WIN32
-#include <direct.h>
-#endif
 
 namespace font_test {
 
@@ -83,17 +79,15 @@ std::vector<EpsStep> TextDesk::finish() {
     return stepsOf(testing_support::readFile(file));
 }
 
-void makeFolder(const std::string& dir) {
-#ifdef _WIN32
-    _mkdir(dir.c_str());
-#else
-    mkdir(dir.c_str(), 0755);
-#endif
+std::string writeSimpleFont(const std::string& dir) {
+    const std::string folder = testing_support::processFolder(dir);
+    simpleFont().save(folder + "/Velfont.bin");
+    return folder;
 }
 
-void writeSimpleFont(const std::string& dir) {
-    makeFolder(dir);
-    simpleFont().save(dir + "/Velfont.bin");
+const std::string& simpleFontFolder() {
+    static const std::string folder = writeSimpleFont("simple");
+    return folder;
 }
 
 FontFile simpleFont() {

@@ -40,13 +40,13 @@ struct TextDesk {
     std::string file;
 };
 
-void makeFolder(const std::string& dir);
-
 // A font file of simple glyphs for exact positions: in every font, I is a vertical stroke of 10
 // units at x = font number; L is (0,10)-(0,0)-(5,0); slot 0x5E a dash (0,5)-(6,5) and $ a
 // diagonal (0,0)-(6,6). Advance widths: 10, 12, 14 for I in fonts 0, 1, 2, and 8 for every
-// other slot. Written into the folder `dir`.
-void writeSimpleFont(const std::string& dir);
+// other slot. Written into a folder of this process named after `dir`; returns that folder.
+std::string writeSimpleFont(const std::string& dir);
+// The folder of the simple font shared by this process's tests, written at the first call.
+const std::string& simpleFontFolder();
 
 FontFile simpleFont();
 
