@@ -178,10 +178,10 @@ void WndBase::setValue(void* value) {
         setBackground(static_cast<unsigned long>((*this)(value)));
         break;
     case 8:
+        // The instance stays the one the class is registered under: taken from a parent of
+        // another module (a client's own window), it would hide the class from the creation.
         if (!value) break;
         record.parent = *static_cast<HWND*>(value);
-        record.hInstance =
-            reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(record.parent, GWLP_HINSTANCE));
         setStyle(WS_CHILD | WS_VISIBLE);
         break;
     case 9:
@@ -223,7 +223,7 @@ void WndBase::releaseBrush() {
     if (!record.ownBrush) return;
     // A registered class may still paint with it; then it stays.
     WNDCLASSA registered;
-    if (record.className && GetClassInfoA(record.baseModule, record.className, &registered) &&
+    if (record.className && GetClassInfoA(record.hInstance, record.className, &registered) &&
         registered.hbrBackground == record.ownBrush)
         return;
     DeleteObject(record.ownBrush);
@@ -303,6 +303,7 @@ int WndBase::checkPaneKit(WndBaseData& d) {
         return 1;
     }
     d.classRecord.lpszClassName = d.className;
+    d.classRecord.hInstance = d.hInstance;
     d.classExisted = 0;
     if (!RegisterClassA(&d.classRecord)) return 0;
     d.classRegistered = 1;
