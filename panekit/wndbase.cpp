@@ -36,6 +36,13 @@ char* copyText(const char* text) {
     std::exit(1);
 }
 
+// Unregisters the class only when this object registered it; one that was found (a system class
+// such as "EDIT", or another object's) is never touched. A class that still has windows stays
+// registered and is tried again at the next chance.
+void unregisterOwnClass(WndBaseData& d) {
+    if (d.classRegistered && UnregisterClassA(d.className, d.hInstance)) d.classRegistered = 0;
+}
+
 } // namespace
 
 WndBase::WndBase() {
@@ -65,7 +72,7 @@ WndBase::WndBase() {
 
 WndBase::~WndBase() {
     wait();
-    if (!record.classExisted) UnregisterClassA(record.className, record.hInstance);
+    unregisterOwnClass(record);
     releaseBrush();
     if (record.thread) CloseHandle(record.thread);
     if (record.event) CloseHandle(record.event);
@@ -116,7 +123,7 @@ int WndBase::close() {
     // wait() and the destructor look for.
     while (IsWindowVisible(hwnd) || IsWindow(hwnd))
         Sleep(1);
-    if (!record.classExisted) UnregisterClassA(record.className, record.hInstance);
+    unregisterOwnClass(record);
     return 1;
 }
 
@@ -171,10 +178,10 @@ void WndBase::setValue(void* value) {
         setBackground(static_cast<unsigned long>((*this)(value)));
         break;
     case 8:
+        // The instance stays the one the class is registered under: taken from a parent of
+        // another module (a client's own window), it would hide the class from the creation.
         if (!value) break;
         record.parent = *static_cast<HWND*>(value);
-        record.hInstance =
-            reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(record.parent, GWLP_HINSTANCE));
         setStyle(WS_CHILD | WS_VISIBLE);
         break;
     case 9:
@@ -205,9 +212,8 @@ void WndBase::setStyle(DWORD bits) {
 }
 
 void WndBase::setBackground(COLORREF colour) {
-    WNDCLASSA registered;
-    if (GetClassInfoA(record.hInstance, record.className, &registered))
-        UnregisterClassA(record.className, record.hInstance);
+    // The own class is registered again with the new colour at the next open.
+    unregisterOwnClass(record);
     releaseBrush();
     record.ownBrush = CreateSolidBrush(colour);
     record.classRecord.hbrBackground = record.ownBrush;
@@ -217,7 +223,7 @@ void WndBase::releaseBrush() {
     if (!record.ownBrush) return;
     // A registered class may still paint with it; then it stays.
     WNDCLASSA registered;
-    if (record.className && GetClassInfoA(record.baseModule, record.className, &registered) &&
+    if (record.className && GetClassInfoA(record.hInstance, record.className, &registered) &&
         registered.hbrBackground == record.ownBrush)
         return;
     DeleteObject(record.ownBrush);
@@ -297,8 +303,11 @@ int WndBase::checkPaneKit(WndBaseData& d) {
         return 1;
     }
     d.classRecord.lpszClassName = d.className;
+    d.classRecord.hInstance = d.hInstance;
     d.classExisted = 0;
-    return RegisterClassA(&d.classRecord) ? 1 : 0;
+    if (!RegisterClassA(&d.classRecord)) return 0;
+    d.classRegistered = 1;
+    return 1;
 }
 
 int WndBase::checkWndProc(WndBaseData& d) {
@@ -362,7 +371,7 @@ void WndBase::WM_DESTROY_FKT(HWND hwnd) {
     if (!d) return;
     if (d->threaded == 1) {
         // The window's thread ends inside its destroy message; the system takes the window along.
-        UnregisterClassA(d->className, d->classRecord.hInstance);
+        unregisterOwnClass(*d);
         ExitThread(0);
     }
     SetEvent(d->event);

@@ -16,7 +16,9 @@ struct WndExClassData;
 // The window's record; the window keeps its address in the user-data slot, so static window
 // procedures find it from the handle.
 struct WndBaseData {
-    HINSTANCE hInstance; // classes are looked up and windows created under it
+    // The instance the window's class is registered under: the class is looked up, registered
+    // and unregistered, and the window created, under it, whatever instance the parent has.
+    HINSTANCE hInstance;
     HWND hwnd;
     HWND parent;
     HMENU menu; // menu or child identifier
@@ -39,6 +41,9 @@ struct WndBaseData {
     int threaded; // 1: own thread and message loop; 0: created in the caller's thread
     short classExisted;
     HBRUSH ownBrush; // the background brush this object created, deleted once no class uses it
+    // 1 while the class this object registered itself is registered: the only class it ever
+    // unregisters. A system class, or one another object registered, is left to its owner.
+    short classRegistered;
 };
 
 class PANEKIT_API WndBase : public Values {
@@ -62,11 +67,12 @@ public:
     operator HDC();
 
 protected:
-    // Flags, all taking effect at the next open (7 at once on the class): 1 x, 2 y, 3 width,
-    // 4 height (int); 5 class name, 6 title (char*); 7 background (a COLORREF); 8 parent (pointer
-    // to an HWND: a visible child under the parent's instance); 9 style: the first write in the
-    // process replaces the style, every later one, on any window, adds its bits; 10 own thread
-    // (1) or the caller's (0); 11 menu or child identifier (the pointer itself).
+    // Flags, all taking effect at the next open: 1 x, 2 y, 3 width, 4 height (int); 5 class
+    // name, 6 title (char*); 7 background (a COLORREF; the object's own class is unregistered at
+    // once, to come back in the new colour); 8 parent (pointer to an HWND: a visible child of any
+    // window, one of the client's own classes too); 9 style: the first write in the process
+    // replaces the style, every later one, on any window, adds its bits; 10 own thread (1) or the
+    // caller's (0); 11 menu or child identifier (the pointer itself).
     void setValue(void* value) override;
     // No readable properties of its own.
     void* getValue() override;
