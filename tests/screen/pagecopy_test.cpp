@@ -7,6 +7,7 @@
 #include "screen/savedialog.h"
 
 #include "screentesting.h"
+#include "support/windows/hostcommand.h"
 #include "support/testfiles.h"
 
 #include <gtest/gtest.h>
@@ -105,22 +106,6 @@ long inkOf(const Pixels& p) {
     for (COLORREF c : p.at)
         ink += c != white;
     return ink;
-}
-
-// Runs a shell command of the host (Wine starts Linux programs too) that makes the file `result`
-// last; true once the file is there. Wine does not wait for a Linux program: the file is awaited.
-bool runOnHost(const std::string& command, const char* result) {
-    std::string line = "/bin/sh -c \"" + command + "\"";
-    STARTUPINFOA start{};
-    start.cb = sizeof start;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start,
-                        &process))
-        return false;
-    WaitForSingleObject(process.hProcess, INFINITE);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    return waitUntil([&] { return testing_support::fileExists(result); }, 60000);
 }
 
 // A page with lines in every colour and several widths, a plot box with symbols and text, and
