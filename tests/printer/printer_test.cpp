@@ -91,9 +91,9 @@ bool receive(const std::string& name, Rendered& page) {
     std::remove((out + ".done").c_str());
     // CUPS-PDF may still be writing: pdftoppm is retried until it reads the whole file.
     const std::string command = "for k in 1 2 3 4 5 6 7 8 9 10; do pdftoppm -r " +
-                                std::to_string(renderDpi) +
-                                " -aa no -aaVector no -singlefile '" + pdf + "' " + out +
-                                " 2>/dev/null && break; sleep 1; done; touch " + out + ".done";
+                                std::to_string(renderDpi) + " -aa no -aaVector no -singlefile '" +
+                                pdf + "' " + out + " 2>/dev/null && break; sleep 1; done; touch " +
+                                out + ".done";
     if (!runOnHost(command, (out + ".done").c_str())) return false;
     std::ifstream file(out + ".ppm", std::ios::binary);
     std::string magic;
@@ -151,17 +151,16 @@ TEST(RealPrinter, PrintedPageShowsTheDrawingWhereTheMappingPutsIt) {
     ASSERT_NE(dc, nullptr);
     const double toRender = static_cast<double>(renderDpi) / GetDeviceCaps(dc, LOGPIXELSX);
     const int printable = GetDeviceCaps(dc, HORZRES);
-    const double left = (GetDeviceCaps(dc, PHYSICALOFFSETX) +
-                         static_cast<int>(printable * 0.037142857142857144)) *
-                        toRender;
+    const double left =
+        (GetDeviceCaps(dc, PHYSICALOFFSETX) + static_cast<int>(printable * 0.037142857142857144)) *
+        toRender;
     const double top = GetDeviceCaps(dc, PHYSICALOFFSETY) * toRender;
     const double width = printable / 1279.0 * 0.94 * 1279 * toRender;
     DeleteDC(dc);
 
     SendMessageA(hwnd, WM_SYSCOMMAND, 2, 0);
     Rendered page;
-    ASSERT_TRUE(receive(title, page))
-        << "no PDF arrived in " << pdfFolder();
+    ASSERT_TRUE(receive(title, page)) << "no PDF arrived in " << pdfFolder();
 
     // The frame's edges along the red line's row and the blue line's column.
     int row = -1, column = -1;

@@ -3,12 +3,13 @@
 // (command 4), compared pixel by pixel with what the window shows.
 #include "desk/desk.h"
 #include "image/bitmap.h"
+#include "image/bitmap24.h"
 #include "plot/boxclass.h"
 #include "screen/savedialog.h"
 
 #include "screentesting.h"
-#include "support/windows/hostcommand.h"
 #include "support/testfiles.h"
+#include "support/windows/hostcommand.h"
 
 #include <gtest/gtest.h>
 
@@ -118,7 +119,7 @@ struct TestPage {
     explicit TestPage(const std::string& title, int device = SCREEN) {
         for (int y = 0; y < picture.getheight(); ++y)
             for (int x = 0; x < picture.getwidth(); ++x)
-                picture[y][x] = static_cast<unsigned char>(x * 4 + y * 8);
+                picture[y][x] = static_cast<unsigned char>(x * 2 + y * 3);
         page.setfontpath(testing_support::fontDirectory().c_str());
         const std::string placement = placementForClient(20, 20, 640, 480);
         page.open(device, title.c_str(), placement.c_str());
@@ -129,8 +130,8 @@ struct TestPage {
         {
             boxclass box(page);
             box.init(70, 12, 128, 62, 0.8f, 0.8f);
-            box.dim(0, 10, 0, 10, 0, 0, 1, boxclass::TICKS_INSIDE);
-            box.label("Zeit", "Weg", 1, 0, 0, 0);
+            box.dim(0, 10, 0, 10, 2, 2, 1, boxclass::TICKS_INSIDE);
+            box.label("Zeit", "Weg", 0.6f, 0, 0, 0);
             const float x[] = {1, 3, 5, 7, 9}, y[] = {2, 6, 4, 8, 5};
             box.showpoints(x, y, 5, 1, 0x11, 1);
             box.connectpoints(x, y, 5, 3, 1);
@@ -200,6 +201,20 @@ TEST(PageCopy, MetafilePastesAtTheSizeOfThePrintedPage) {
                  height = 959 * 100 / 960.0 * 4 * 2540 / 72;
     EXPECT_NEAR(header.rclFrame.right - header.rclFrame.left, width, width * 0.005);
     EXPECT_NEAR(header.rclFrame.bottom - header.rclFrame.top, height, height * 0.005);
+
+    // Pasted twice as large, as a report would: the picture of the README.
+    const Pixels pasted = played(metafile, 1280, 960);
+    EXPECT_GT(inkOf(pasted), 4 * 5000);
+    bitmap24 picture(1280, 960);
+    for (int y = 0; y < 960; ++y)
+        for (int x = 0; x < 1280; ++x) {
+            unsigned char* bgr = picture(static_cast<short>(959 - y), static_cast<short>(x));
+            bgr[0] = GetBValue(pasted(x, y));
+            bgr[1] = GetGValue(pasted(x, y));
+            bgr[2] = GetRValue(pasted(x, y));
+        }
+    char name[] = "pasted-metafile.bmp";
+    picture.save(name);
 }
 
 TEST(PageCopy, DoublePageCopiesBothHalves) {

@@ -16,6 +16,14 @@ constexpr double unitsDown = 100.0 / 960.0;
 constexpr double pointsPerUnit = 4.0;
 constexpr double hundredthsMmPerPoint = 2540.0 / 72.0;
 
+// The reference device's resolution as the metafile will record it; 96 dots per inch when the
+// device does not say.
+double pixelsPerMm(HDC reference, int pixelsIndex, int millimetresIndex) {
+    const int pixels = GetDeviceCaps(reference, pixelsIndex);
+    const int millimetres = GetDeviceCaps(reference, millimetresIndex);
+    return pixels > 0 && millimetres > 0 ? static_cast<double>(pixels) / millimetres : 96 / 25.4;
+}
+
 } // namespace
 
 PagePicture::PagePicture(HWND window, MainFrameData& data)
@@ -94,10 +102,8 @@ HENHMETAFILE PagePicture::renderMetafile() const {
     if (!reference) return nullptr;
     // The page at 4 points per unit, in reference pixels (whole ones, so that the frame below
     // says exactly what the drawing spans) and in hundredths of a millimetre.
-    const double pixelsPerMmX =
-        static_cast<double>(GetDeviceCaps(reference, HORZRES)) / GetDeviceCaps(reference, HORZSIZE);
-    const double pixelsPerMmY =
-        static_cast<double>(GetDeviceCaps(reference, VERTRES)) / GetDeviceCaps(reference, VERTSIZE);
+    const double pixelsPerMmX = pixelsPerMm(reference, HORZRES, HORZSIZE);
+    const double pixelsPerMmY = pixelsPerMm(reference, VERTRES, VERTSIZE);
     const double widthPoints = pageWidth / data.xscale * unitsAcross * pointsPerUnit;
     const double heightPoints = pageHeight / data.yscale * unitsDown * pointsPerUnit;
     const int across = std::max(1, static_cast<int>(std::lround(widthPoints * hundredthsMmPerPoint /
