@@ -35,12 +35,17 @@ void MainFrame::addPageCommands(HWND hwnd) {
                 saveCommand, "Speichern unter ...");
 }
 
+// The scales follow the client area as at a repaint: a page copied right after a resize has
+// the new size throughout.
 bool MainFrame::copyFkt(HWND hwnd, MainFrameData& d) {
+    setScales(hwnd, d);
     return copyPageToClipboard(hwnd, PagePicture(hwnd, d));
 }
 
 bool MainFrame::saveFkt(HWND hwnd, MainFrameData& d, const char* name) {
-    return name && savePageFile(name, PagePicture(hwnd, d));
+    if (!name) return false;
+    setScales(hwnd, d);
+    return savePageFile(name, PagePicture(hwnd, d));
 }
 
 void MainFrame::saveAsFkt(HWND hwnd, MainFrameData& d) {

@@ -20,6 +20,15 @@ HGLOBAL globalCopy(const std::vector<unsigned char>& bytes) {
     return memory;
 }
 
+// Another program may hold the clipboard open for a moment.
+bool openClipboard(HWND owner) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        if (OpenClipboard(owner)) return true;
+        Sleep(20);
+    }
+    return false;
+}
+
 } // namespace
 
 bool copyPageToClipboard(HWND owner, const PagePicture& page) {
@@ -28,7 +37,7 @@ bool copyPageToClipboard(HWND owner, const PagePicture& page) {
     HENHMETAFILE metafile = page.renderMetafile();
     if (!metafile) return false;
     HGLOBAL bitmap = globalCopy(dib);
-    if (!bitmap || !OpenClipboard(owner)) {
+    if (!bitmap || !openClipboard(owner)) {
         if (bitmap) GlobalFree(bitmap);
         DeleteEnhMetaFile(metafile);
         return false;
