@@ -10,6 +10,7 @@ packages=(
     wine wine32:i386 wine64 fonts-wine xvfb xauth
     ghostscript imagemagick hp2xx hershey-fonts-data
     libplplot-dev gnuplot-nox
+    cups cups-pdf libcups2:i386 poppler-utils
 )
 
 missing=()

@@ -41,6 +41,7 @@ if wine_can_run_32bit; then
     wine_session_start
     run_step "mingw32: tests under Wine" ctest --preset mingw32
     run_step "both builds wrote the same files" bash "$root/scripts/compare-builds.sh" mingw32
+    run_step "mingw32: printing on a real printer (CUPS-PDF under Wine)" bash "$root/scripts/print-test.sh"
 else
     echo "== mingw32: this machine cannot run 32-bit programs (the kernel's IA-32 emulation is off),"
     echo "   so Wine cannot start the 32-bit Windows build: it was built, not run. The same sources"

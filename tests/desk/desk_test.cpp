@@ -141,6 +141,10 @@ TEST(Desk, LayersWithoutAScreen) {
     EXPECT_EQ(d.getEbene(), 1u);
     d.setviewportbegin();
     d.setdeskposition(10, 10);
+    // The page commands of the screen do nothing and say so.
+    EXPECT_FALSE(d.copyscreen());
+    EXPECT_FALSE(d.savescreen("layers-page.png"));
+    EXPECT_FALSE(testing_support::fileExists("layers-page.png"));
     d.close();
 }
 

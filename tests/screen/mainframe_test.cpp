@@ -56,14 +56,23 @@ TEST(MainFrame, SystemMenuCursorsAndIcon) {
     InspectedScreen screen("menu");
     HMENU menu = GetSystemMenu(screen, FALSE);
     const int count = GetMenuItemCount(menu);
-    ASSERT_GE(count, 4);
-    char text[64] = "";
-    GetMenuStringA(menu, count - 3, text, sizeof text, MF_BYPOSITION);
-    EXPECT_STREQ(text, "Drucker &einrichten ...");
-    EXPECT_EQ(GetMenuItemID(menu, count - 3), Printer::setupCommand);
-    GetMenuStringA(menu, count - 2, text, sizeof text, MF_BYPOSITION);
-    EXPECT_STREQ(text, "&Drucken");
-    EXPECT_EQ(GetMenuItemID(menu, count - 2), Printer::printCommand);
+    ASSERT_GE(count, 6);
+    // A separator, the printer's two entries, the page's two, a separator: the last six.
+    const struct {
+        UINT command;
+        const char* text;
+    } entries[] = {{Printer::setupCommand, "Drucker &einrichten ..."},
+                   {Printer::printCommand, "&Drucken"},
+                   {MainFrame::copyCommand, "Kopieren"},
+                   {MainFrame::saveCommand, "Speichern unter ..."}};
+    EXPECT_EQ(GetMenuItemID(menu, count - 6), 0u);
+    EXPECT_EQ(GetMenuItemID(menu, count - 1), 0u);
+    for (int k = 0; k < 4; ++k) {
+        char text[64] = "";
+        GetMenuStringA(menu, count - 5 + k, text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ(text, entries[k].text);
+        EXPECT_EQ(GetMenuItemID(menu, count - 5 + k), entries[k].command);
+    }
 
     HMODULE resources = GetModuleHandleA("velorares");
     ASSERT_NE(resources, nullptr);

@@ -28,6 +28,8 @@ public:
     void pointBox(float, float, float, float, unsigned short) {}
     void pointBoxDim(float, float, float, float, unsigned short) {}
     void errorHandel(unsigned short) {}
+    bool copyscreen() { return false; }
+    bool savescreen(const char*) { return false; }
 };
 #endif
 
@@ -267,6 +269,14 @@ void deviceselect::pointBox(float x1, float y1, float x2, float y2, unsigned sho
 
 void deviceselect::pointBoxDim(float x1, float y1, float x2, float y2, unsigned short id) {
     if (winscr) winscr->pointBoxDim(x1, y1, x2, y2, id);
+}
+
+bool deviceselect::copyscreen() {
+    return winscr && winscr->copyscreen();
+}
+
+bool deviceselect::savescreen(const char* name) {
+    return winscr && winscr->savescreen(name);
 }
 
 void deviceselect::errorHandel(unsigned short id) {

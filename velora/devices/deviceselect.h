@@ -50,6 +50,11 @@ public:
     void pointBox(float x1, float y1, float x2, float y2, unsigned short id);
     void pointBoxDim(float x1, float y1, float x2, float y2, unsigned short id);
     void errorHandel(unsigned short id);
+    // The screen's whole page onto the clipboard (enhanced metafile and bitmap), or into a file
+    // whose extension, ".png" or ".emf", picks the form. False without a screen, and when the
+    // file cannot be written (then no part of it is left).
+    bool copyscreen();
+    bool savescreen(const char* name);
 
     // Between the two, commands reach the screen alone and the files are left as they are (a
     // plot box redraws its frame over its data on the screen so); the pen and its point are as

@@ -70,6 +70,16 @@ WinScr::~WinScr() {
     }
 }
 
+bool WinScr::copyscreen() {
+    flushLiveDrawing();
+    return copyPage();
+}
+
+bool WinScr::savescreen(const char* name) {
+    flushLiveDrawing();
+    return savePage(name);
+}
+
 void WinScr::_moveTo(float x, float y) {
     const float yf = flipped(y);
     if (hdc) MoveToEx(hdc, pixels(x, data.xscale), pixels(yf, data.yscale), nullptr);

@@ -53,12 +53,20 @@ public:
     unsigned getPlotPufferEbenen();
     void setviewportbegin();
 
+    // The whole page onto the clipboard, or into a ".png" or ".emf" file; false without a window
+    // or when it fails. What live drawing still holds back is sent to the window first.
+    bool copyscreen();
+    bool savescreen(const char* name);
+
     void setdoublesize() { MainFrame::setdoublesize(); }
     void setmaximize() { MainFrame::setmaximize(); }
     void setdeskposition(int x, int y) { MainFrame::setdeskposition(x, y); }
 
 private:
     PlotPuffer& current() { return *data.currentPuffer; }
+    // Brings the window up to date with every command drawn so far, before the page is copied
+    // or saved. Live drawing sends each line at once today, so nothing waits.
+    void flushLiveDrawing() {}
     void selectPen(unsigned colour, int step);
     void placeImage(float x1, float y1, float x2, float y2, int columns, int rows,
                     const void* pixels, const void* infoHeader);

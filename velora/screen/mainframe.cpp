@@ -211,6 +211,20 @@ LRESULT CALLBACK MainFrame::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     case WM_SYSCOMMAND:
         if (d && wParam == Printer::setupCommand) Printer::shared().setup();
         if (d && wParam == Printer::printCommand) printFkt(hwnd, *d);
+        if (d && wParam == copyCommand) copyFkt(hwnd, *d);
+        if (d && wParam == saveCommand) saveAsFkt(hwnd, *d);
+        break;
+    case WM_CHAR:
+        if (d && wParam == 3) copyFkt(hwnd, *d); // Ctrl+C
+        break;
+    case copyPageMessage:
+        if (d && lParam) reinterpret_cast<PageRequest*>(lParam)->done = copyFkt(hwnd, *d);
+        break;
+    case savePageMessage:
+        if (d && lParam) {
+            auto* request = reinterpret_cast<PageRequest*>(lParam);
+            request->done = saveFkt(hwnd, *d, request->name);
+        }
         break;
     case WM_VSCROLL:
         if (d) scrollFkt(hwnd, *d, wParam);
@@ -285,6 +299,7 @@ void MainFrame::createFkt(HWND hwnd, LPARAM creation) {
     }
     ZoomWnd::shared();
     Printer::shared().attach(hwnd);
+    addPageCommands(hwnd);
 }
 
 void MainFrame::sizeFkt(HWND hwnd, MainFrameData& d) {

@@ -19,6 +19,9 @@ public:
     // User messages of the window: open a point window (lParam a RECT*), give point window
     // wParam its range (lParam a FLOAT_RECT*).
     enum Message : UINT { pointBoxMessage = WM_USER + 1, pointBoxDimMessage = WM_USER + 2 };
+    // System-menu commands beside the printer's 1 and 2: the page to the clipboard (also Ctrl+C),
+    // and the page into a file chosen in the Save dialog.
+    enum PageCommand : UINT { copyCommand = 3, saveCommand = 4 };
 
     // Opens the window. `title` is shown after the caption (or alone when it names velora);
     // `parameters` is a placement text of desk::MakePosSize, or null for 640 x 480.
@@ -34,6 +37,11 @@ public:
     void pointBoxDim(float xLeft, float xRight, float yLow, float yHigh, unsigned short id);
     // Shows the text of error `id` from the resource library in a message box.
     void errorHandel(unsigned short id);
+    // The whole page, drawn afresh from the display lists on the window's thread: onto the
+    // clipboard (enhanced metafile and bitmap), or into a PNG or EMF file by the name's extension.
+    // False without a window, or when it fails (no part of a file is left then).
+    bool copyPage();
+    bool savePage(const char* name);
 
 protected:
     void setdoublesize();
@@ -63,6 +71,17 @@ private:
     static void sizeFkt(HWND hwnd, MainFrameData& d);
     static void paintFkt(HWND hwnd, MainFrameData& d);
     static void printFkt(HWND hwnd, MainFrameData& d);
+    // The page commands (mainframecopy.cpp). A request carries a file name and the answer.
+    struct PageRequest {
+        const char* name;
+        bool done;
+    };
+    enum PageMessage : UINT { copyPageMessage = WM_USER + 3, savePageMessage = WM_USER + 4 };
+    static void addPageCommands(HWND hwnd);
+    static bool copyFkt(HWND hwnd, MainFrameData& d);
+    static bool saveFkt(HWND hwnd, MainFrameData& d, const char* name);
+    static void saveAsFkt(HWND hwnd, MainFrameData& d);
+    bool sendPageRequest(UINT message, const char* name);
     static void scrollFkt(HWND hwnd, MainFrameData& d, WPARAM request);
     static void deskWindowFkt(MainFrameData& d);
     static void zoomFkt(HWND hwnd, MainFrameData& d, LPARAM point, int level);
