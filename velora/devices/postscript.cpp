@@ -135,10 +135,18 @@ void postscript::in(char* name) {
 
 void postscript::cl() {
     out.put("0 0 m\r\nst\r\ncp\r\nsp\r\n%%EOF");
-    const float llx = clampForBox(4.0 * bbxmin + 35.0 - 2.0);
-    const float lly = clampForBox(4.0 * bbymin + 430.0 - 2.0);
-    const float urx = clampForBox(4.0 * bbxmax + 35.0 + 2.0);
-    const float ury = clampForBox(4.0 * bbymax + 430.0 + 2.0);
+    float llx = clampForBox(4.0 * bbxmin + 35.0 - 2.0);
+    float lly = clampForBox(4.0 * bbymin + 430.0 - 2.0);
+    float urx = clampForBox(4.0 * bbxmax + 35.0 + 2.0);
+    float ury = clampForBox(4.0 * bbymax + 430.0 + 2.0);
+    // Nothing drawn leaves the start values, left above right, which EPS readers reject; so do
+    // they a box without area. An empty file gets one point at the page origin.
+    if (bbxmin > bbxmax || bbymin > bbymax) {
+        llx = 35.0f;
+        lly = 430.0f;
+        urx = 36.0f;
+        ury = 431.0f;
+    }
     if (std::isnan(llx + lly + urx + ury)) {
         out.close();
     } else {
