@@ -1,5 +1,7 @@
-// A buffered binary output file for the file devices: every byte of an EPS or HPGL file goes
-// through here, so lines end exactly as written and numbers never depend on the locale.
+// A buffered binary output file for the file devices: every byte of an EPS, HPGL or BMP file goes
+// through here, so lines end exactly as written and numbers never depend on the locale. A write,
+// flush or close that fails (a full disk) is never taken for success: the file is removed, the
+// writer's message names it, and the process ends.
 #pragma once
 
 #include "common/api.h"
@@ -8,6 +10,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace velora {
 
@@ -25,10 +28,15 @@ public:
     void seek(long offset);
     void close();
 
+    // How a failed write is reported on the standard output: `prefix`, then `shownName` (the
+    // name the user knows the file by; the file's own name when empty), " nicht geschrieben"
+    // and `lineEnd`. Without this the message is the file's name and " nicht geschrieben".
+    void describeFailure(const char* prefix, const char* shownName, const char* lineEnd = "\r\n");
+
     void write(const char* text, std::size_t length) {
         if (length > capacity - used) makeRoom(length);
         if (length > capacity - used) {
-            std::fwrite(text, 1, length, file);
+            writeThrough(text, length);
             return;
         }
         std::memcpy(buffer + used, text, length);
@@ -47,6 +55,9 @@ private:
     static constexpr std::size_t capacity = 1 << 16;
 
     void makeRoom(std::size_t length);
+    void writeThrough(const char* text, std::size_t length);
+    // Removes the unfinished file, prints the writer's message and ends the process.
+    [[noreturn]] void fail();
     char* numberSlot() {
         if (capacity - used < static_cast<std::size_t>(numberTextCapacity))
             makeRoom(numberTextCapacity);
@@ -55,6 +66,10 @@ private:
     void reserveNumber(char* end) { used = static_cast<std::size_t>(end - buffer); }
 
     std::FILE* file = nullptr;
+    std::string path;
+    std::string failurePrefix;
+    std::string failureName;
+    std::string failureLineEnd = "\r\n";
     char buffer[capacity];
     std::size_t used = 0;
 };

@@ -20,6 +20,7 @@ void corel::in(char* name) {
                      "ffnet\r\n";
         velora::endProcess();
     }
+    out.describeFailure("corel::error : ", fileName, "\r\n");
     out.put("SP1\r\nPW0.3\r\n");
 }
 

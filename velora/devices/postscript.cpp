@@ -130,6 +130,8 @@ void postscript::in(char* name) {
                      "ffnet\r\n";
         velora::endProcess();
     }
+    const std::string final = withoutExtension(temporary, ".tmp") + ".eps";
+    out.describeFailure("postscript::error : ", final.c_str(), "\r\n");
     out.write(headerText, sizeof headerText - 1);
 }
 
