@@ -44,8 +44,14 @@ TEST(Corel, LinesAndNumberForms) {
 
 TEST(Corel, ReplacesAnExistingFile) {
     testing_support::writeFile("replaced.plt", "an old drawing that is longer than the new one");
-    { corel writer(name("replaced.plt")); }
+    {
+        corel writer(name("replaced.plt"));
+        // The old drawing goes at once; the new one carries the name only when it is finished.
+        EXPECT_FALSE(testing_support::fileExists("replaced.plt"));
+        EXPECT_TRUE(testing_support::fileExists("replaced.plt.tmp"));
+    }
     EXPECT_EQ(readFile("replaced.plt"), "SP1\r\nPW0.3\r\n\r\n");
+    EXPECT_FALSE(testing_support::fileExists("replaced.plt.tmp"));
 }
 
 TEST(Corel, UncreatableFileEndsWithMessage) {

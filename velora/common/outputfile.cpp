@@ -15,7 +15,14 @@ bool OutputFile::open(const char* name) {
     file = std::fopen(name, "wb");
     if (!file) return false;
     path = name;
+    finalPath.clear();
     used = 0;
+    return true;
+}
+
+bool OutputFile::openReplacing(const char* temporaryName, const char* finalName) {
+    if (!open(temporaryName)) return false;
+    finalPath = finalName ? finalName : "";
     return true;
 }
 
@@ -47,6 +54,10 @@ void OutputFile::close() {
     const bool closed = std::fclose(file) == 0;
     file = nullptr;
     if (!flushed || !closed) fail();
+    if (!finalPath.empty()) {
+        std::remove(finalPath.c_str());
+        if (std::rename(path.c_str(), finalPath.c_str()) != 0) fail();
+    }
 }
 
 void OutputFile::fail() {
@@ -55,8 +66,9 @@ void OutputFile::fail() {
     used = 0;
     // What could not be finished must not be taken for the file.
     std::remove(path.c_str());
-    std::cout << failurePrefix << (failureName.empty() ? path : failureName) << " nicht geschrieben"
-              << failureLineEnd;
+    const std::string& known = finalPath.empty() ? path : finalPath;
+    std::cout << failurePrefix << (failureName.empty() ? known : failureName)
+              << " nicht geschrieben" << failureLineEnd;
     endProcess();
 }
 

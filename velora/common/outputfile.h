@@ -23,6 +23,10 @@ public:
 
     // Creates or truncates the file; false if it cannot be created.
     bool open(const char* name);
+    // Creates `temporaryName` for writing; close gives it `finalName` once every byte is written
+    // (an older file of that name goes then), so that a file the process could not finish never
+    // carries the final name. False if the temporary file cannot be created.
+    bool openReplacing(const char* temporaryName, const char* finalName);
     bool isOpen() const { return file != nullptr; }
     // Writes what is buffered, then goes to a byte offset for patching.
     void seek(long offset);
@@ -67,6 +71,7 @@ private:
 
     std::FILE* file = nullptr;
     std::string path;
+    std::string finalPath;
     std::string failurePrefix;
     std::string failureName;
     std::string failureLineEnd = "\r\n";

@@ -124,13 +124,13 @@ void postscript::in(char* name) {
     const std::string temporary = withoutExtension(given, ".eps") + ".tmp";
     filename = new char[temporary.size() + 1];
     std::memcpy(filename, temporary.c_str(), temporary.size() + 1);
-    if (!out.open(filename)) {
+    const std::string final = withoutExtension(temporary, ".tmp") + ".eps";
+    if (!out.openReplacing(filename, final.c_str())) {
         std::cerr << given
                   << " nicht ge\xf6"
                      "ffnet\r\n";
         velora::endProcess();
     }
-    const std::string final = withoutExtension(temporary, ".tmp") + ".eps";
     out.describeFailure("postscript::error : ", final.c_str(), "\r\n");
     out.write(headerText, sizeof headerText - 1);
 }
@@ -173,10 +173,6 @@ void postscript::cl() {
         out.write(text, std::min(length, reservedBytes - 2));
         out.close();
     }
-    const std::string temporary = filename;
-    const std::string final = withoutExtension(temporary, ".tmp") + ".eps";
-    std::remove(final.c_str());
-    std::rename(temporary.c_str(), final.c_str());
 }
 
 void postscript::setdoublesize() {
