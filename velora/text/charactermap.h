@@ -4,6 +4,8 @@
 // character, every other byte one of the code pages.
 #pragma once
 
+#include "common/api.h"
+
 #include <cstddef>
 
 namespace velfont {
@@ -52,6 +54,6 @@ struct TextCharacter {
 // The character at the start of a text of `length` bytes (at least 1). Read as one character
 // are the UTF-8 sequences of the German letters, the degree sign, the micro sign (drawn as the
 // Greek mu) and the Greek letters; each other byte keeps its code-page meaning.
-TextCharacter readCharacter(const char* text, std::size_t length);
+VELORA_API TextCharacter readCharacter(const char* text, std::size_t length);
 
 } // namespace velfont
