@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <type_traits>
 
 using eps_test::name;
@@ -52,6 +53,14 @@ TEST(Corel, ReplacesAnExistingFile) {
     }
     EXPECT_EQ(readFile("replaced.plt"), "SP1\r\nPW0.3\r\n\r\n");
     EXPECT_FALSE(testing_support::fileExists("replaced.plt.tmp"));
+}
+
+TEST(Corel, AFileThatCannotTakeItsNameIsReportedAndKept) {
+    // A folder with a file in it holds the name.
+    std::filesystem::create_directories("held.plt/inside");
+    EXPECT_FATAL({ corel writer(name("held.plt")); },
+                 "^corel::error : held.plt nicht geschrieben\r\n$");
+    EXPECT_EQ(readFile("held.plt.tmp"), "SP1\r\nPW0.3\r\n\r\n");
 }
 
 TEST(Corel, UncreatableFileEndsWithMessage) {

@@ -56,16 +56,18 @@ void OutputFile::close() {
     if (!flushed || !closed) fail();
     if (!finalPath.empty()) {
         std::remove(finalPath.c_str());
-        if (std::rename(path.c_str(), finalPath.c_str()) != 0) fail();
+        // The file is complete then and stays under its temporary name (the final name may be
+        // held open by a viewer on Windows), but the name asked for is not there.
+        if (std::rename(path.c_str(), finalPath.c_str()) != 0) fail(false);
     }
 }
 
-void OutputFile::fail() {
+void OutputFile::fail(bool removeFile) {
     if (file) std::fclose(file);
     file = nullptr;
     used = 0;
     // What could not be finished must not be taken for the file.
-    std::remove(path.c_str());
+    if (removeFile) std::remove(path.c_str());
     const std::string& known = finalPath.empty() ? path : finalPath;
     std::cout << failurePrefix << (failureName.empty() ? known : failureName)
               << " nicht geschrieben" << failureLineEnd;

@@ -60,8 +60,9 @@ private:
 
     void makeRoom(std::size_t length);
     void writeThrough(const char* text, std::size_t length);
-    // Removes the unfinished file, prints the writer's message and ends the process.
-    [[noreturn]] void fail();
+    // Removes the unfinished file (unless told otherwise), prints the writer's message and ends
+    // the process.
+    [[noreturn]] void fail(bool removeFile = true);
     char* numberSlot() {
         if (capacity - used < static_cast<std::size_t>(numberTextCapacity))
             makeRoom(numberTextCapacity);
