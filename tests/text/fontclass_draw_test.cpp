@@ -112,8 +112,8 @@ TEST_F(Draw, Utf8GreekLettersDrawFromTheGreekFont) {
     renderer.hwrite(10, 20, "\xCE\x99I", 0, 33, 10.0f, 1, 1); // Iota, a bold I in font 1
     const std::vector<Segment> segments = segmentsOf(drawn());
     ASSERT_EQ(segments.size(), 2u);
-    expectSegment(segments[0], 12, 20, 12, 30); // the Greek I sits at x 2 and advances 14
-    expectSegment(segments[1], 25, 20, 25, 30); // font 1 draws its I at x 1
+    expectSegment(segments[0], 12, 20, 12, 30);  // the Greek I sits at x 2 and advances 14
+    expectSegment(segments[1], 25, 20, 25, 30);  // font 1 draws its I at x 1
     EXPECT_NEAR(segments[0].width, 3.5f, 1e-5f); // the Greek font has no pen weight of its own
     EXPECT_NEAR(segments[1].width, 7.0f, 1e-5f);
 }
