@@ -1,5 +1,6 @@
 // A font sheet of the stroke fonts, for a person to judge the letters: every slot of the
-// three fonts, the pen weights, scripts, Greek, umlauts, alignment and vertical text.
+// three fonts, the pen weights, scripts, Greek, umlauts, text in UTF-8, alignment and vertical
+// text.
 // Usage: fontsheet [name [font folder]] writes name.eps (default fontsheet.eps).
 #include <velora.h>
 
@@ -76,12 +77,14 @@ int main(int argc, char** argv) {
          "/$5, a//b, [0, 1], 20\x7F"
          "C",
          FONT_SANS},
+        // Written in UTF-8, as this file is.
+        {"UTF-8:", "Intensität bei 20 °C, λ = 5 µm, ΔT, α + β = γ, Ω", FONT_SANS},
     };
     float y = 37.0f;
     for (const auto& sample : samples) {
         text.hwrite(2.0f, y, sample.label, 10, FONT_SANS, 0.9f, 1, 1);
         text.hwrite(20.0f, y, sample.text, 0, sample.font, 1.0f, 1, 1);
-        y -= 4.6f;
+        y -= 4.0f;
     }
     text.hwrite(2.0f, y, "Pens:", 10, FONT_SANS, 0.9f, 1, 1);
     text.hwrite(20.0f, y, "thin (16)", 0, FONT_THIN, 1.0f, 1, 1);

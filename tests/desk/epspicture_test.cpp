@@ -1,6 +1,6 @@
 // Pictures in imported EPS files: 8-bit and 24-bit pictures saved as numbered temporary BMP files
-// and placed where the file put them, rows cut to the picture, rows missing at the end of the
-// file, and sizes from the file that no picture can have.
+// and placed where the file put them, rows cut to the picture, pictures whose pixels the file
+// does not hold, and sizes from the file that no picture can have.
 #include "desk/desk.h"
 #include "image/bitmap.h"
 #include "image/bitmap24.h"
@@ -113,37 +113,55 @@ TEST(EpsPicture, PicturesAreNumberedOverTheProcessAndPlacedWhereTheyWere) {
     takePicture();
 }
 
-TEST(EpsPicture, RowsMissingAtTheEndOfTheFileStayBlack) {
+TEST(EpsPicture, APictureWhosePixelsTheFileDoesNotHoldIsLeftOut) {
     const import_test::InFolder folder("pictures-short-file");
-    const std::string first = nextPicture();
-    // Upper-case digits read as lower-case ones.
-    const std::string body =
+    const std::string missing = "# desk::showeps : error : picture data missing : ";
+    // Rows missing at the end of the file: reported once, nothing saved, nothing counted.
+    const std::string expected = nextPicture();
+    testing::internal::CaptureStdout();
+    std::string body =
         imported("shortrows", picture("8", "4", "width") + "0102030405060708\r\n0A0b");
-    const std::string file = takePicture();
-    EXPECT_EQ(pixelsOf(file), bytes({1, 2, 3, 4, 5, 6, 7, 8, 10, 11}) + std::string(22, '\0'));
-    // Placed all the same, at 1 point a pixel from (10, 10).
-    const std::vector<std::string> pictures = picturesOf(body);
-    ASSERT_EQ(pictures.size(), 1u);
-    EXPECT_NE(pictures[0].find("75 470 translate\r\n4 4 scale\r\n"), std::string::npos);
-    EXPECT_NE(pictures[0].find("0102030405060708\r\n0a0b000000000000\r\n"), std::string::npos);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), missing + "8 x 4 (picstr 8)\n");
+    EXPECT_FALSE(fileExists(expected));
+    EXPECT_TRUE(picturesOf(body).empty());
+    // The last row may lack its line end; upper-case digits read as lower-case ones.
+    body = imported("lastrow", picture("8", "2", "width") + "0102030405060708\r\n0A0B0C0D0E0F1011");
+    EXPECT_EQ(pixelsOf(takePicture()),
+              bytes({1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14, 15, 16, 17}));
+    EXPECT_EQ(picturesOf(body).size(), 1u);
+    // The largest picture the import accepts, declared in a tiny file without its rows, makes no
+    // large file.
+    testing_support::writeFile("tiny.eps", picture("8192", "8192", "width"));
+    testing::internal::CaptureStdout();
+    desk_test::drawOn("tiny-copy", [](desk& d) { d.showeps("tiny"); });
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), missing + "8192 x 8192 (picstr 8192)\n");
+    EXPECT_FALSE(fileExists(nextPicture()));
+    EXPECT_LT(readFile("tiny-copy.eps").size() + readFile("tiny-copy.plt").size(), 1000u);
 }
 
-TEST(EpsPicture, RowStringsAreCutToTheWidthOrFilledWithBlack) {
+TEST(EpsPicture, RowStringsAreCutToTheWidthOrLeaveThePictureOut) {
     const import_test::InFolder folder("pictures-row-strings");
     const std::string rows4 = "01020304\r\n05060708\r\n";
-    imported("shortpicstr", m + picture("8", "2", "4") + rows4 + "grestore\r\n75 470 m\n");
-    EXPECT_EQ(pixelsOf(takePicture()), bytes({1, 2, 3, 4, 0, 0, 0, 0, 5, 6, 7, 8, 0, 0, 0, 0}));
+    const std::string expected = nextPicture();
+    testing::internal::CaptureStdout();
+    std::string body =
+        imported("shortpicstr", m + picture("8", "2", "4") + rows4 + "grestore\r\n75 470 m\n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "# desk::showeps : error : picture data missing : 8 x 2 (picstr 4)\n");
+    EXPECT_FALSE(fileExists(expected));
+    // Its rows are passed over, not read as lines.
+    EXPECT_EQ(body, "75 470 m\r\n");
     const std::string rows12 = "0102030405060708090a0b0c\r\n1112131415161718191a1b1c\r\n";
-    const std::string body =
-        imported("longpicstr", m + picture("8", "2", "12") + rows12 + "grestore\r\n75 470 m\n");
+    body = imported("longpicstr", m + picture("8", "2", "12") + rows12 + "grestore\r\n75 470 m\n");
     EXPECT_EQ(pixelsOf(takePicture()),
               bytes({1, 2, 3, 4, 5, 6, 7, 8, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17, 0x18}));
     // The rest of each row is passed over, not read as a line.
     EXPECT_EQ(body.substr(body.size() - 10), "75 470 m\r\n");
-    // A 24-bit picture: pixels beyond the row string stay black.
+    // A 24-bit picture whose row string holds fewer pixels than its width.
+    testing::internal::CaptureStdout();
     imported("shortcolour", picture("8", "1", "2", "false 3 colorimage") + "a0b0c0d0e0f0\r\n");
-    EXPECT_EQ(pixelsOf(takePicture()),
-              bytes({0xc0, 0xb0, 0xa0, 0xf0, 0xe0, 0xd0}) + std::string(18, '\0'));
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("8 x 1 (picstr 2)"), std::string::npos);
+    EXPECT_FALSE(fileExists(expected));
 }
 
 TEST(EpsPicture, SizesNoPictureCanHaveAreRejectedAndTheirRowsPassedOver) {

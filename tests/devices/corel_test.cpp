@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <type_traits>
 
 using eps_test::name;
@@ -44,8 +45,22 @@ TEST(Corel, LinesAndNumberForms) {
 
 TEST(Corel, ReplacesAnExistingFile) {
     testing_support::writeFile("replaced.plt", "an old drawing that is longer than the new one");
-    { corel writer(name("replaced.plt")); }
+    {
+        corel writer(name("replaced.plt"));
+        // The old drawing goes at once; the new one carries the name only when it is finished.
+        EXPECT_FALSE(testing_support::fileExists("replaced.plt"));
+        EXPECT_TRUE(testing_support::fileExists("replaced.plt.tmp"));
+    }
     EXPECT_EQ(readFile("replaced.plt"), "SP1\r\nPW0.3\r\n\r\n");
+    EXPECT_FALSE(testing_support::fileExists("replaced.plt.tmp"));
+}
+
+TEST(Corel, AFileThatCannotTakeItsNameIsReportedAndKept) {
+    // A folder with a file in it holds the name.
+    std::filesystem::create_directories("held.plt/inside");
+    EXPECT_FATAL({ corel writer(name("held.plt")); },
+                 "^corel::error : held.plt nicht geschrieben\r\n$");
+    EXPECT_EQ(readFile("held.plt.tmp"), "SP1\r\nPW0.3\r\n\r\n");
 }
 
 TEST(Corel, UncreatableFileEndsWithMessage) {

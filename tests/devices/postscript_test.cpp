@@ -39,11 +39,16 @@ TEST(PostScript, LineFileMatchesReference) {
     EXPECT_EQ(ghostscriptProblems("line.eps"), "");
 }
 
-TEST(PostScript, EmptyFileKeepsTheInvertedStartBox) {
+TEST(PostScript, EmptyFileHasABoxReadersAccept) {
     deviceselect devices(nullptr);
     devices.in(EPS, name("empty"), nullptr);
     devices.cl();
-    EXPECT_EQ(readFile("empty.eps"), readFile(testing_support::dataPath("empty.eps")));
+    const std::string file = readFile("empty.eps");
+    EXPECT_EQ(file, readFile(testing_support::dataPath("empty.eps")));
+    EXPECT_NE(file.find("%%BoundingBox: 35 430 36 431\n%%HiResBoundingBox: 35 430 36 431 "),
+              std::string::npos);
+    // Cropped to its box, as EPS is placed in documents.
+    EXPECT_EQ(ghostscriptProblems("empty.eps", true), "");
 }
 
 TEST(PostScript, WritesUnderTemporaryNameUntilFinished) {

@@ -107,6 +107,15 @@ TEST(Bitmap24, LoadRejectsWhatItCannotRead) {
     bytes[30] = 1;
     testing_support::writeFile("rle24.bmp", bytes);
     EXPECT_FATAL(b.load(name("rle24")), "^#BMP24 : ist kompremiert!\n$");
+    // Rows the file does not hold: cut short, or behind a data offset past its end.
+    bitmap24(8, 2).save(name("cut24"));
+    bytes = readFile("cut24.bmp");
+    testing_support::writeFile("cut24.bmp", bytes.substr(0, bytes.size() - 1));
+    EXPECT_FATAL(b.load(name("cut24")), "^#BMP24 : cut24.bmp : Bitmap file format error\n$");
+    bytes[10] = static_cast<char>(0xff);
+    bytes[11] = static_cast<char>(0xff);
+    testing_support::writeFile("far24.bmp", bytes);
+    EXPECT_FATAL(b.load(name("far24")), "^#BMP24 : far24.bmp : Bitmap file format error\n$");
 }
 
 TEST(Bitmap24, SavedFileIsReadBackByImageMagick) {

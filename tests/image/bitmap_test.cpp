@@ -113,6 +113,10 @@ TEST(Bitmap, LoadRejectsWhatItCannotRead) {
     EXPECT_FATAL(b.load(name("notbmp")), "^# BMP : notbmp.bmp kein Bitmap!\n$");
     testing_support::writeFile("short.bmp", "BM");
     EXPECT_FATAL(b.load(name("short")), "^#BMP : Header size Error !\n$");
+    // A whole header, but not all the rows it announces.
+    bitmap(16, 10).save(name("cut8"));
+    testing_support::writeFile("cut8.bmp", readFile("cut8.bmp").substr(0, 1078 + 16 * 9));
+    EXPECT_FATAL(b.load(name("cut8")), "^#BMP : cut8.bmp : Bitmap file format error\n$");
 }
 
 TEST(Bitmap, LoadChecksInTheStatedOrder) {

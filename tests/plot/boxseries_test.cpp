@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using plot_test::drawn;
 using plot_test::pathOf;
 
@@ -76,6 +78,19 @@ TEST(BoxSeries, DashesRunOnAcrossTheVertices) {
         seriesPath("dash_far", [&](boxclass& box) { box.connectpoints(farX, farY, 4, 0, 0.5f); });
     EXPECT_EQ(far.rfind("np m20,30 l22.5,30", 0), 0u) << far;
     EXPECT_NE(far.find(" m20,32"), std::string::npos) << far;
+}
+
+TEST(BoxSeries, DashesOutsideTheBoxStillSendTheirColour) {
+    // Dashes and gaps of 2.5 over 1005 units before the line reaches the box: every dash
+    // sends its colour whether it is seen or not, and only the visible ones draw.
+    const float x[3] = {-1000, 5, 5};
+    const float y[3] = {30, 30, 40};
+    const std::string body =
+        inBox("dash_outside", [&](boxclass& box) { box.connectpoints(x, y, 3, 0, 0.5f); });
+    const std::vector<std::string> steps = plot_test::stepsOf(body);
+    const auto frameEnd = std::find(steps.begin(), steps.end(), "l10,20");
+    ASSERT_NE(frameEnd, steps.end());
+    EXPECT_EQ(std::count(frameEnd, steps.end(), "c"), 201 + 2);
 }
 
 TEST(BoxSeries, NothingForNoPointsAndOneStrokeForALine) {

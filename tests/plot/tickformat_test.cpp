@@ -7,9 +7,12 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <string>
+#include <vector>
 
 TEST(TickText, RoundsHalfUpToTheDecimalsAsked) {
     const struct {
@@ -87,4 +90,86 @@ TEST(TickStep, CountKeepsTheLastTickDespiteRounding) {
     EXPECT_EQ(velora::tickCount(0, 1, -2), -1);
     EXPECT_EQ(velora::tickCount(1e8f, 1e8f + 16, 0.01f), -1);
     EXPECT_EQ(velora::tickCount(0, 1, std::numeric_limits<float>::infinity()), -1);
+}
+
+namespace {
+
+// The tick text read step by step from its description, on the C library's own conversions: the
+// exact decimal digits from printf, rounded half up on the digit after the n kept, zero judged
+// by atof.
+std::string tickTextByTheSteps(float value, int digits) {
+    const double halfUnit = 0.5 * std::pow(10.0, -digits);
+    value = static_cast<float>(value >= 0 ? value + halfUnit : value - halfUnit);
+    const double whole = std::trunc(value);
+    const int n = whole != 0 ? static_cast<int>(std::log10(std::fabs(whole)) + digits) : digits - 1;
+
+    char exact[200];
+    std::snprintf(exact, sizeof exact, "%.150e", std::fabs(static_cast<double>(value)));
+    std::string all;
+    const char* p = exact;
+    for (; *p != 'e'; ++p)
+        if (*p != '.') all += *p;
+    int decpt = value == 0 ? 0 : std::atoi(p + 1) + 1;
+    std::string kept = all.substr(0, n);
+    if (all[n] >= '5') {
+        int i = n - 1;
+        while (i >= 0 && kept[i] == '9')
+            kept[i--] = '0';
+        if (i >= 0)
+            ++kept[i];
+        else {
+            if (n > 0) kept[0] = '1';
+            ++decpt;
+        }
+    }
+
+    std::string text = value < 0 ? "-" : "";
+    if (whole == 0 && decpt < 1) text += '0';
+    if (decpt < 0) text += '.';
+    for (int position = decpt; position < 0; ++position)
+        text += '0';
+    for (int i = 0; i < n; ++i) {
+        if (i == decpt) text += '.';
+        text += kept[i];
+    }
+    if (n == decpt && decpt < digits) text += '.' + std::string(digits, '0');
+    if (std::atof(text.c_str()) == 0) return "0";
+    const std::size_t point = text.find('.');
+    if (point != std::string::npos && text.size() > point + 1 + n) text.resize(point + 1 + n);
+    if (text[0] == '-' && std::atof(text.c_str()) == 0) text.erase(0, 1);
+    return text;
+}
+
+} // namespace
+
+TEST(TickText, AnEmptyTextDoesNotShowThePreviousOne) {
+    // One digit for a value in [0.45, 0.95): the rounding carries and no digit is kept.
+    velora::tickText(10.0f, 1);
+    EXPECT_STREQ(velora::tickText(0.5f, 1), "0");
+    velora::tickText(-123.0f, 1);
+    EXPECT_STREQ(velora::tickText(-0.9f, 1), "0");
+}
+
+TEST(TickText, FollowsItsStepsOnManyValues) {
+    std::vector<float> values;
+    for (int k = 0; k < 500; ++k) {
+        const float v = 0.45f + 0.5f * k / 500;
+        values.push_back(v);
+        values.push_back(-v);
+    }
+    for (int e = -8; e <= 9; ++e) {
+        const float power = static_cast<float>(std::pow(10.0, e));
+        for (const float scale : {0.5f, 0.95f, 0.995f, 0.9999f, 1.0f, 1.05f, 1.5f}) {
+            float v = power * scale;
+            for (int step = 0; step < 3; ++step) {
+                values.push_back(v);
+                values.push_back(-v);
+                v = std::nextafter(v, 0.0f);
+            }
+        }
+    }
+    for (const float v : values)
+        for (int digits = 1; digits <= 12; ++digits)
+            ASSERT_EQ(velora::tickText(v, digits), tickTextByTheSteps(v, digits))
+                << v << " with " << digits;
 }

@@ -85,11 +85,13 @@ int runCommand(const std::string& command, std::string* output) {
 }
 #endif
 
-std::string ghostscriptProblems(const std::string& epsPath) {
+std::string ghostscriptProblems(const std::string& epsPath, bool cropped) {
     if (!hasTool("gs")) return "";
     std::string output;
     const int status =
-        runCommand("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=bbox '" + epsPath + "'", &output);
+        runCommand(std::string("gs -q -dSAFER -dBATCH -dNOPAUSE ") + (cropped ? "-dEPSCrop " : "") +
+                       "-sDEVICE=bbox '" + epsPath + "'",
+                   &output);
     if (status == 0 && output.find("Error") == std::string::npos) return "";
     return output.empty() ? "gs failed" : output;
 }

@@ -27,8 +27,9 @@ bool hasTool(const char* program);
 int runCommand(const std::string& command, std::string* output = nullptr);
 
 // Renders an EPS file with Ghostscript's bbox device; empty on success, else what gs said.
-// Without Ghostscript it answers success.
-std::string ghostscriptProblems(const std::string& epsPath);
+// Without Ghostscript it answers success. With `cropped` the page is the file's bounding box,
+// as when the picture is placed in a document.
+std::string ghostscriptProblems(const std::string& epsPath, bool cropped = false);
 
 // Converts an HPGL file with hp2xx; empty when hp2xx read it without complaint (exit status 0, no
 // command ignored), else what it said. Without hp2xx it answers success.

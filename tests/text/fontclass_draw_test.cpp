@@ -108,6 +108,16 @@ TEST_F(Draw, GroupsAndLiteralsAndGreek) {
     expectSegment(segments[3], 10 + 20 * s + 14, 20, 10 + 20 * s + 14, 30);
 }
 
+TEST_F(Draw, Utf8GreekLettersDrawFromTheGreekFont) {
+    renderer.hwrite(10, 20, "\xCE\x99I", 0, 33, 10.0f, 1, 1); // Iota, a bold I in font 1
+    const std::vector<Segment> segments = segmentsOf(drawn());
+    ASSERT_EQ(segments.size(), 2u);
+    expectSegment(segments[0], 12, 20, 12, 30);  // the Greek I sits at x 2 and advances 14
+    expectSegment(segments[1], 25, 20, 25, 30);  // font 1 draws its I at x 1
+    EXPECT_NEAR(segments[0].width, 3.5f, 1e-5f); // the Greek font has no pen weight of its own
+    EXPECT_NEAR(segments[1].width, 7.0f, 1e-5f);
+}
+
 TEST_F(Draw, SlashDrawsTheNextCharacterAsItsSlot) {
     renderer.hwrite(10, 20, "/^/$", 0, 0, 10.0f, 1, 1); // the slot of ^ and a dollar sign
     const std::vector<Segment> segments = segmentsOf(drawn());

@@ -40,6 +40,17 @@ TEST_F(Measure, ControlCharactersAndUnmappedHighBytesNeitherDrawNorMove) {
     EXPECT_FLOAT_EQ(length("\xC4\x8E\xDF"), 24.0f); // umlauts and sharp s are slots of their own
 }
 
+TEST_F(Measure, Utf8TextMeasuresLikeItsCodePageForm) {
+    EXPECT_FLOAT_EQ(length("Intensit\xC3\xA4t"), length("Intensit\xE4t"));
+    EXPECT_FLOAT_EQ(length("\xC3\x84\xC3\x9F\xC2\xB0"), 24.0f);
+    // Greek letters and the micro sign come from the Greek font, whatever the font given.
+    EXPECT_FLOAT_EQ(length("\xCE\x99"), length("$I$"));
+    EXPECT_FLOAT_EQ(length("I\xCE\x99I", 1), 12.0f + 14.0f + 12.0f);
+    // A literal and a script take the whole sequence.
+    EXPECT_FLOAT_EQ(length("/\xCE\x99"), 14.0f);
+    EXPECT_FLOAT_EQ(length("I^\xCE\x99I"), 10.0f + 14.0f * 2 / 3 + 10.0f);
+}
+
 TEST_F(Measure, ScriptsStartAtTheEndOfTheBaseAndRunsShareTheirStart) {
     EXPECT_FLOAT_EQ(length("I^I"), 10.0f + script);
     EXPECT_FLOAT_EQ(length("I_I"), 10.0f + script);

@@ -1,5 +1,7 @@
-// A buffered binary output file for the file devices: every byte of an EPS or HPGL file goes
-// through here, so lines end exactly as written and numbers never depend on the locale.
+// A buffered binary output file for the file devices: every byte of an EPS, HPGL or BMP file goes
+// through here, so lines end exactly as written and numbers never depend on the locale. A write,
+// flush or close that fails (a full disk) is never taken for success: the file is removed, the
+// writer's message names it, and the process ends.
 #pragma once
 
 #include "common/api.h"
@@ -8,6 +10,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace velora {
 
@@ -20,15 +23,24 @@ public:
 
     // Creates or truncates the file; false if it cannot be created.
     bool open(const char* name);
+    // Creates `temporaryName` for writing; close gives it `finalName` once every byte is written
+    // (an older file of that name goes then), so that a file the process could not finish never
+    // carries the final name. False if the temporary file cannot be created.
+    bool openReplacing(const char* temporaryName, const char* finalName);
     bool isOpen() const { return file != nullptr; }
     // Writes what is buffered, then goes to a byte offset for patching.
     void seek(long offset);
     void close();
 
+    // How a failed write is reported on the standard output: `prefix`, then `shownName` (the
+    // name the user knows the file by; the file's own name when empty), " nicht geschrieben"
+    // and `lineEnd`. Without this the message is the file's name and " nicht geschrieben".
+    void describeFailure(const char* prefix, const char* shownName, const char* lineEnd = "\r\n");
+
     void write(const char* text, std::size_t length) {
         if (length > capacity - used) makeRoom(length);
         if (length > capacity - used) {
-            std::fwrite(text, 1, length, file);
+            writeThrough(text, length);
             return;
         }
         std::memcpy(buffer + used, text, length);
@@ -47,6 +59,10 @@ private:
     static constexpr std::size_t capacity = 1 << 16;
 
     void makeRoom(std::size_t length);
+    void writeThrough(const char* text, std::size_t length);
+    // Removes the unfinished file (unless told otherwise), prints the writer's message and ends
+    // the process.
+    [[noreturn]] void fail(bool removeFile = true);
     char* numberSlot() {
         if (capacity - used < static_cast<std::size_t>(numberTextCapacity))
             makeRoom(numberTextCapacity);
@@ -55,6 +71,11 @@ private:
     void reserveNumber(char* end) { used = static_cast<std::size_t>(end - buffer); }
 
     std::FILE* file = nullptr;
+    std::string path;
+    std::string finalPath;
+    std::string failurePrefix;
+    std::string failureName;
+    std::string failureLineEnd = "\r\n";
     char buffer[capacity];
     std::size_t used = 0;
 };

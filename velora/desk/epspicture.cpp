@@ -1,5 +1,6 @@
 // The pictures of the EPS import: the hex rows that follow an "image" or "colorimage" line become
-// a bitmap or bitmap24, saved as a numbered temporary BMP file and placed on the desk.
+// a bitmap or bitmap24, saved as a numbered temporary BMP file and placed on the desk. A picture
+// whose pixels the file does not hold is reported and left out.
 #include "desk/epsimport.h"
 
 #include "image/bitmap.h"
@@ -57,21 +58,28 @@ void skipChars(std::istream& in, long long count) {
 }
 
 // Reads `rows` rows of `rowChars` characters; the first bytes of each row, as many as `bytes`
-// holds, are decoded from their hex pairs and handed to `store`. Rows past the end of the file
-// stay zero.
+// holds, are decoded from their hex pairs and handed to `store`. False when the file ends before
+// the hex digits of every row (the line end of the last row may be missing).
 template <class Store>
-void readHexRows(std::istream& in, int rows, long long rowChars, std::vector<unsigned char>& bytes,
+bool readHexRows(std::istream& in, int rows, long long rowChars, std::vector<unsigned char>& bytes,
                  Store store) {
     std::vector<char> hex(2 * bytes.size());
-    for (int r = 0; r < rows && in.good(); ++r) {
+    for (int r = 0; r < rows; ++r) {
+        if (!in.good()) return false;
         const std::size_t got = readChars(in, hex.data(), hex.size());
-        std::fill(bytes.begin(), bytes.end(), 0);
-        for (std::size_t k = 0; 2 * k + 1 < got; ++k)
+        if (got < hex.size()) return false;
+        for (std::size_t k = 0; k < bytes.size(); ++k)
             bytes[k] =
                 static_cast<unsigned char>(16 * hexValue(hex[2 * k]) + hexValue(hex[2 * k + 1]));
         skipChars(in, rowChars - static_cast<long long>(hex.size()));
         store(r);
     }
+    return true;
+}
+
+void reportMissingRows(int w, int h, long long perRow) {
+    std::cout << "# desk::showeps : error : picture data missing : " << w << " x " << h
+              << " (picstr " << perRow << ")" << std::endl;
 }
 
 } // namespace
@@ -101,27 +109,37 @@ void desk::readEpsPicture(EpsImport& s, bool colour) {
             skipChars(s.in, rowChars);
         return;
     }
-    // A row string longer than the width is cut, a shorter one leaves the rest of its row black.
-    const std::size_t stored = static_cast<std::size_t>(std::min<long long>(perRow, w));
-    std::vector<unsigned char> bytes(stored * bytesPerPixel);
+    // A picture is made only of pixels the file holds: what is saved and written again stays
+    // within a small multiple of what was read. A row string shorter than the width leaves the
+    // picture out; a longer one is cut.
+    if (perRow < w) {
+        reportMissingRows(w, h, perRow);
+        for (int r = 0; r < h && s.in.good(); ++r)
+            skipChars(s.in, rowChars);
+        return;
+    }
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(w) * bytesPerPixel);
     char name[32];
     if (colour) {
         bitmap24 picture(w, h);
-        readHexRows(s.in, h, rowChars, bytes, [&](int r) {
-            for (std::size_t c = 0; c < stored; ++c) {
+        const bool complete = readHexRows(s.in, h, rowChars, bytes, [&](int r) {
+            for (int c = 0; c < w; ++c) {
                 unsigned char* pixel = picture(static_cast<short>(r), static_cast<short>(c));
                 pixel[0] = bytes[3 * c + 2];
                 pixel[1] = bytes[3 * c + 1];
                 pixel[2] = bytes[3 * c];
             }
         });
+        if (!complete) return reportMissingRows(w, h, perRow);
         std::snprintf(name, sizeof name, "tmp%u.bmp", sharedTempCounter++);
         picture.save(name);
     } else {
         // The grey ramp the picture starts with shows the writer's grey bytes as they were.
         bitmap picture(w, h);
-        readHexRows(s.in, h, rowChars, bytes,
-                    [&](int r) { std::copy(bytes.begin(), bytes.end(), picture[r]); });
+        const bool complete = readHexRows(s.in, h, rowChars, bytes, [&](int r) {
+            std::copy(bytes.begin(), bytes.end(), picture[r]);
+        });
+        if (!complete) return reportMissingRows(w, h, perRow);
         std::snprintf(name, sizeof name, "tmp%u.bmp", sharedTempCounter++);
         picture.save(name);
     }

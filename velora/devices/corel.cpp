@@ -2,7 +2,9 @@
 
 #include "common/endprocess.h"
 
+#include <cstdio>
 #include <iostream>
+#include <string>
 
 corel::corel(char* name) {
     in(name);
@@ -14,12 +16,17 @@ corel::~corel() {
 
 void corel::in(char* name) {
     const char* fileName = name ? name : "";
-    if (!out.open(fileName)) {
+    // Written under a temporary name until finished, as the EPS file is; an older file of the
+    // name goes at once, so that it is never taken for the new drawing.
+    std::remove(fileName);
+    const std::string temporary = std::string(fileName) + ".tmp";
+    if (!out.openReplacing(temporary.c_str(), fileName)) {
         std::cout << "corel::error : " << fileName
                   << " nicht ge\xf6"
                      "ffnet\r\n";
         velora::endProcess();
     }
+    out.describeFailure("corel::error : ", fileName, "\r\n");
     out.put("SP1\r\nPW0.3\r\n");
 }
 

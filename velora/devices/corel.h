@@ -10,9 +10,9 @@ class bitmap24;
 
 class VELORA_API corel {
 public:
-    // Creates the file and writes "SP1" and "PW0.3".
+    // Creates the file (under the name with ".tmp" appended) and writes "SP1" and "PW0.3".
     explicit corel(char* name);
-    // Writes the empty last line and closes the file.
+    // Writes the empty last line, closes the file and gives it its name.
     ~corel();
     corel(const corel&) = delete;
     corel& operator=(const corel&) = delete;

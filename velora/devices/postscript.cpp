@@ -124,21 +124,31 @@ void postscript::in(char* name) {
     const std::string temporary = withoutExtension(given, ".eps") + ".tmp";
     filename = new char[temporary.size() + 1];
     std::memcpy(filename, temporary.c_str(), temporary.size() + 1);
-    if (!out.open(filename)) {
+    const std::string final = withoutExtension(temporary, ".tmp") + ".eps";
+    if (!out.openReplacing(filename, final.c_str())) {
         std::cerr << given
                   << " nicht ge\xf6"
                      "ffnet\r\n";
         velora::endProcess();
     }
+    out.describeFailure("postscript::error : ", final.c_str(), "\r\n");
     out.write(headerText, sizeof headerText - 1);
 }
 
 void postscript::cl() {
     out.put("0 0 m\r\nst\r\ncp\r\nsp\r\n%%EOF");
-    const float llx = clampForBox(4.0 * bbxmin + 35.0 - 2.0);
-    const float lly = clampForBox(4.0 * bbymin + 430.0 - 2.0);
-    const float urx = clampForBox(4.0 * bbxmax + 35.0 + 2.0);
-    const float ury = clampForBox(4.0 * bbymax + 430.0 + 2.0);
+    float llx = clampForBox(4.0 * bbxmin + 35.0 - 2.0);
+    float lly = clampForBox(4.0 * bbymin + 430.0 - 2.0);
+    float urx = clampForBox(4.0 * bbxmax + 35.0 + 2.0);
+    float ury = clampForBox(4.0 * bbymax + 430.0 + 2.0);
+    // Nothing drawn leaves the start values, left above right, which EPS readers reject; so do
+    // they a box without area. An empty file gets one point at the page origin.
+    if (bbxmin > bbxmax || bbymin > bbymax) {
+        llx = 35.0f;
+        lly = 430.0f;
+        urx = 36.0f;
+        ury = 431.0f;
+    }
     if (std::isnan(llx + lly + urx + ury)) {
         out.close();
     } else {
@@ -163,10 +173,6 @@ void postscript::cl() {
         out.write(text, std::min(length, reservedBytes - 2));
         out.close();
     }
-    const std::string temporary = filename;
-    const std::string final = withoutExtension(temporary, ".tmp") + ".eps";
-    std::remove(final.c_str());
-    std::rename(temporary.c_str(), final.c_str());
 }
 
 void postscript::setdoublesize() {

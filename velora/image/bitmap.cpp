@@ -79,8 +79,13 @@ void bitmap::load(char* const name) {
         endProcess();
     }
     std::copy(block, block + sizeof block, headerBlock);
-    bmp::readRows(in, pixels, static_cast<std::size_t>(width), height);
+    // A short file would leave rows black that the picture never had: refused like a bad header.
+    const bool allRows = bmp::readRows(in, pixels, static_cast<std::size_t>(width), height);
     std::fclose(in);
+    if (!allRows) {
+        std::cout << "#BMP : " << file << " : Bitmap file format error" << std::endl;
+        endProcess();
+    }
 }
 
 void bitmap::save(char* const name) {
@@ -89,7 +94,8 @@ void bitmap::save(char* const name) {
     bmp::put32(headerBlock + bmp::coloursImportantOffset, 256);
     const std::string file = bmp::fileName(name);
     if (!bmp::writeFile(file.c_str(), headerBlock, pixels,
-                        static_cast<std::size_t>(width) * static_cast<std::size_t>(height))) {
+                        static_cast<std::size_t>(width) * static_cast<std::size_t>(height),
+                        "#BMP : ")) {
         std::cout << file
                   << " nicht ge\x94"
                      "ffnet\n";

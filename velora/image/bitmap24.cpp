@@ -91,8 +91,13 @@ void bitmap24::load(char* const name) {
     }
     std::copy(block, block + sizeof block, headerBlock);
     std::fseek(in, static_cast<long>(bmp::get16(block + bmp::dataOffsetOffset)), SEEK_SET);
-    bmp::readRows(in, pixels, static_cast<std::size_t>(width) * 3, height);
+    // Rows past the end of a short file, or a data offset beyond it, are refused, not made black.
+    const bool allRows = bmp::readRows(in, pixels, static_cast<std::size_t>(width) * 3, height);
     std::fclose(in);
+    if (!allRows) {
+        std::cout << "#BMP24 : " << file << " : Bitmap file format error" << std::endl;
+        endProcess();
+    }
 }
 
 void bitmap24::save(char* const name) {
@@ -101,7 +106,8 @@ void bitmap24::save(char* const name) {
     bmp::put32(headerBlock + bmp::coloursImportantOffset, 256);
     const std::string file = bmp::fileName(name);
     if (!bmp::writeFile(file.c_str(), headerBlock, pixels,
-                        static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3)) {
+                        static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3,
+                        "#BMP24 : ")) {
         std::cout << file
                   << " nicht ge\xf6"
                      "ffnet\n";

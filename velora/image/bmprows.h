@@ -13,11 +13,14 @@ inline int wrapRow(int row, int height) {
     return wrapped < 0 ? wrapped + height : wrapped;
 }
 
-// Reads `rows` rows of `rowBytes` bytes; what the file does not hold stays zero.
-void readRows(std::FILE* file, unsigned char* pixels, std::size_t rowBytes, int rows);
+// Reads `rows` rows of `rowBytes` bytes; false when the file does not hold them all (what it
+// does not hold is then zero).
+bool readRows(std::FILE* file, unsigned char* pixels, std::size_t rowBytes, int rows);
 
-// Writes the header block and the rows; false when the file cannot be created.
+// Writes the header block and the rows; false when the file cannot be created. A write that
+// fails removes the file and ends the process with `failurePrefix`, the name and
+// " nicht geschrieben".
 bool writeFile(const char* name, const unsigned char* headerBlock, const unsigned char* pixels,
-               std::size_t pixelBytes);
+               std::size_t pixelBytes, const char* failurePrefix);
 
 } // namespace velora::bmp

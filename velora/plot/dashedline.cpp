@@ -9,8 +9,10 @@ namespace {
 
 // A period shorter than this (a thousandth of a desk unit, 1/250 point in EPS) cannot be seen.
 constexpr double shortestPeriod = 1e-3;
-// Stretches outside the visible rectangle shorter than this many periods are walked as usual.
-constexpr double periodsWorthSkipping = 64;
+// Stretches outside the visible rectangle are walked piece by piece like any other, since every
+// piece sends its colour to the devices whether it is seen or not. Only a stretch of more than
+// 100,000 pieces (a point astronomically far outside) is passed over, so that the walk ends.
+constexpr double periodsWorthSkipping = 50000;
 // Partial steps in a row that leave the current point where it was: the coordinates are too
 // large for the pattern to move them, and the rest of the segment is taken in one step.
 constexpr int stepsWithoutProgress = 3;

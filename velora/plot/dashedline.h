@@ -9,8 +9,8 @@ class desk;
 
 class VELORA_API DashedLine {
 public:
-    // Lengths in desk units. The rectangle is the visible part of the desk: long stretches
-    // outside it are passed over by arithmetic instead of piece by piece.
+    // Lengths in desk units. The rectangle is the visible part of the desk: a stretch outside it
+    // of more than 100,000 pieces is passed over by arithmetic instead of piece by piece.
     DashedLine(desk& d, float dash, float gap, int colour, float visibleX1, float visibleY1,
                float visibleX2, float visibleY2);
 

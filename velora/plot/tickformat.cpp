@@ -14,10 +14,11 @@ constexpr int mostDigits = 12;
 // Every float has at most 112 significant decimal digits; with 120 the text is exact.
 constexpr int exactPrecision = 119;
 
-// Appends to a fixed buffer and silently stops at its end.
+// Appends to a fixed buffer and silently stops at its end. The buffer reads as empty from the
+// start: a text to which nothing is put must not show what the buffer held before.
 class BoundedText {
 public:
-    BoundedText(char* buffer, int capacity) : text(buffer), room(capacity - 1) {}
+    BoundedText(char* buffer, int capacity) : text(buffer), room(capacity - 1) { text[0] = '\0'; }
     void put(char c) {
         if (length < room) text[length++] = c;
         text[length] = '\0';

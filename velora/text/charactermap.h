@@ -1,6 +1,12 @@
 // Which glyph slot of the font file draws a byte of text: the German letters of the DOS and
 // Windows code pages and the brackets have slots of their own; everything else is its own slot.
+// And how a text is cut into characters: a UTF-8 sequence of a character the fonts have is one
+// character, every other byte one of the code pages.
 #pragma once
+
+#include "common/api.h"
+
+#include <cstddef>
 
 namespace velfont {
 
@@ -36,5 +42,18 @@ constexpr int slotOf(unsigned char c) {
         return c;
     }
 }
+
+// One character of a text: the byte that the mapping above draws it as, whether it comes from
+// the Greek font (as between $ signs), and how many bytes of the text it takes.
+struct TextCharacter {
+    unsigned char byte;
+    bool greek;
+    int length;
+};
+
+// The character at the start of a text of `length` bytes (at least 1). Read as one character
+// are the UTF-8 sequences of the German letters, the degree sign, the micro sign (drawn as the
+// Greek mu) and the Greek letters; each other byte keeps its code-page meaning.
+VELORA_API TextCharacter readCharacter(const char* text, std::size_t length);
 
 } // namespace velfont

@@ -154,9 +154,14 @@ void fontclass::puttext(float& x, float& y, const char* text, std::size_t length
             current = current == FONT_GREEK ? font : FONT_GREEK;
             ++i;
         } else if (c == '/') {
-            putcharakter(x, y, i + 1 < length ? text[i + 1] : '\0', color, current, size, rise);
+            if (i + 1 < length) {
+                i += 1 +
+                     putCharacter(x, y, text + i + 1, length - i - 1, color, current, size, rise);
+            } else {
+                putcharakter(x, y, '\0', color, current, size, rise);
+                i += 2;
+            }
             run = 0;
-            i += 2;
         } else if (c == '^' && i + 1 == length) {
             ++i;
         } else if (c == '^' || c == '_') {
@@ -172,8 +177,9 @@ void fontclass::puttext(float& x, float& y, const char* text, std::size_t length
             }
             // The group: {...} up to the first }, or the one character after the marker.
             const std::size_t start = i + 1;
-            std::size_t groupLength = start < length ? 1 : 0;
-            std::size_t next = start + 1;
+            std::size_t groupLength =
+                start < length ? velfont::readCharacter(text + start, length - start).length : 0;
+            std::size_t next = start + (groupLength > 0 ? groupLength : 1);
             if (start < length && text[start] == '{') {
                 const void* close = std::memchr(text + start + 1, '}', length - start - 1);
                 if (close) {
@@ -185,11 +191,18 @@ void fontclass::puttext(float& x, float& y, const char* text, std::size_t length
                     c == '^' ? rise + superscriptRise : rise + subscriptRise);
             i = next;
         } else {
-            putcharakter(x, y, c, color, current, size, rise);
+            i += putCharacter(x, y, text + i, length - i, color, current, size, rise);
             run = 0;
-            ++i;
         }
     }
+}
+
+std::size_t fontclass::putCharacter(float& x, float& y, const char* text, std::size_t length,
+                                    int color, int font, float size, float rise) {
+    const velfont::TextCharacter character = velfont::readCharacter(text, length);
+    putcharakter(x, y, static_cast<char>(character.byte), color,
+                 character.greek ? FONT_GREEK : font, size, rise);
+    return static_cast<std::size_t>(character.length);
 }
 
 void fontclass::refreshUnitScale() {

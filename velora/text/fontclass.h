@@ -1,7 +1,8 @@
 // fontclass: text on a desk in the stroke fonts of the font file. Three fonts with a thin, normal
 // or bold pen, any size, horizontal or running upwards, aligned about a point, with a small
 // markup: $ switches to the Greek font and back, / takes the next character literally, ^ and _
-// raise or lower the next character or {group} at two thirds of the size. Also measures text.
+// raise or lower the next character or {group} at two thirds of the size. Texts are read in
+// UTF-8 or in the DOS and Windows code pages alike. Also measures text.
 #pragma once
 
 #include "common/api.h"
@@ -48,6 +49,10 @@ public:
 private:
     void puttext(float& x, float& y, const char* text, std::size_t length, int color, int font,
                  float size, float rise);
+    // Draws the character at the start of the text (a UTF-8 sequence or one code-page byte) and
+    // returns the bytes it took.
+    std::size_t putCharacter(float& x, float& y, const char* text, std::size_t length, int color,
+                             int font, float size, float rise);
     void drawGlyph(float x, float y, const unsigned char* program, int color, float s, float rise);
     void refreshUnitScale();
 
