@@ -10,6 +10,8 @@
 // title included, before the window is closed.
 #include <velora.h>
 
+#include "../common/fontfolder.h"
+
 #include <cmath>
 #include <string>
 #include <vector>
@@ -225,7 +227,9 @@ int main(int argc, char** argv) {
     writeFieldPicture(picture + ".bmp");
 
     desk page;
-    page.setfontpath(arguments.size() > 1 ? arguments[1].c_str() : VELORA_FONT_DIR);
+    const std::string fonts =
+        arguments.size() > 1 ? arguments[1] : velora_examples::fontFolder(argv[0], VELORA_FONT_DIR);
+    page.setfontpath(fonts.c_str());
 #ifdef VELORA_HAS_SCREEN
     page.open(SCREEN | EPS | PLT, name.c_str(), desk::MakePosSize(0, 0, 1040, 820));
 #else

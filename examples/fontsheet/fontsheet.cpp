@@ -4,6 +4,8 @@
 // Usage: fontsheet [name [font folder]] writes name.eps (default fontsheet.eps).
 #include <velora.h>
 
+#include "../common/fontfolder.h"
+
 #include <string>
 
 namespace {
@@ -46,7 +48,9 @@ void mark(desk& page, float x, float y) {
 int main(int argc, char** argv) {
     const std::string name = argc > 1 ? argv[1] : "fontsheet";
     desk page;
-    page.setfontpath(argc > 2 ? argv[2] : VELORA_FONT_DIR);
+    const std::string fonts =
+        argc > 2 ? argv[2] : velora_examples::fontFolder(argv[0], VELORA_FONT_DIR);
+    page.setfontpath(fonts.c_str());
     page.open(EPS, name.c_str());
     fontclass text(page);
 
