@@ -121,3 +121,89 @@ TEST(VectorPage, DoublePageHasTheInkOfTheEpsFile) {
     }
     expectSameInk("double");
 }
+
+TEST(VectorPage, FilesAreNamedAsTheEpsFileAndFinishedByClearing) {
+    desk page;
+    page.open(allFiles, "cleared_vector.dat");
+    page.line(10, 10, 50, 50, 2);
+    EXPECT_TRUE(fileExists("cleared_vector.pdf.tmp"));
+    EXPECT_FALSE(fileExists("cleared_vector.pdf"));
+    page.clearviewport(CLEAR_AND_EMPTY);
+    const std::string pdf = readFile("cleared_vector.pdf"), svg = readFile("cleared_vector.svg");
+    EXPECT_FALSE(fileExists("cleared_vector.pdf.tmp"));
+    EXPECT_FALSE(fileExists("cleared_vector.svg.tmp"));
+    EXPECT_EQ(pdf.substr(pdf.size() - 6), "%%EOF\n");
+    EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n");
+    // Drawing after the clearing reaches no file, and closing leaves them as they are.
+    page.line(20, 20, 30, 30, 1);
+    page.close();
+    EXPECT_EQ(readFile("cleared_vector.pdf"), pdf);
+    EXPECT_EQ(readFile("cleared_vector.svg"), svg);
+    if (testing_support::haveVectorTools()) {
+        EXPECT_EQ(testing_support::pdfProblems("cleared_vector.pdf"), "");
+        EXPECT_EQ(testing_support::svgProblems("cleared_vector.svg"), "");
+    }
+}
+
+TEST(VectorPage, SameDrawingSameBytesAndNoNumberThatIsNone) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    for (const char* name : {"bad_numbers_1", "bad_numbers_2"}) {
+        deviceselect devices(nullptr);
+        devices.in(PDF | SVG, const_cast<char*>(name), nullptr);
+        devices.np();
+        devices.pa(10, 10);
+        devices.pd();
+        devices.pa(20, 20);
+        devices.pa(25, nan);
+        devices.pa(30, 30);
+        devices.pa(40, 10);
+        devices.pa(inf, 40);
+        devices.pw(nan);
+        devices.st();
+        bitmap picture(8, 8);
+        devices.pb(nan, 0, 10, 10, picture);
+        devices.pb(50, 50, 60, inf, picture);
+        devices.cl();
+    }
+    const std::string svg = readFile("bad_numbers_1.svg");
+    EXPECT_EQ(svg, readFile("bad_numbers_2.svg"));
+    EXPECT_EQ(readFile("bad_numbers_1.pdf"), readFile("bad_numbers_2.pdf"));
+    EXPECT_EQ(svg.find("nan"), std::string::npos);
+    EXPECT_EQ(svg.find("inf"), std::string::npos);
+    // The line breaks at each point that is no number and goes on from the next one.
+    EXPECT_NE(svg.find("<path d=\"M75-470l40-40M155-550l40 80\"/>"), std::string::npos) << svg;
+    EXPECT_EQ(svg.find("<image"), std::string::npos);
+    if (testing_support::haveVectorTools()) {
+        std::string content;
+        testing_support::runCommand("qpdf --qdf --object-streams=disable bad_numbers_1.pdf -",
+                                    &content);
+        EXPECT_NE(content.find("75 470 m\n115 510 l\n155 550 m\n195 470 l\nS"), std::string::npos)
+            << content;
+        EXPECT_EQ(content.find("nan"), std::string::npos);
+        EXPECT_EQ(content.find("inf"), std::string::npos);
+    }
+}
+
+TEST(VectorPage, FileThatCannotBeWrittenEndsTheProcess) {
+    EXPECT_FATAL(
+        {
+            desk page;
+            page.open(PDF, "no_such_folder/figure");
+        },
+        "no_such_folder/figure.pdf nicht ge");
+#ifndef _WIN32
+    // The temporary file vanishes while it is written: the file is not complete, and no file
+    // takes its name.
+    EXPECT_FATAL(
+        {
+            desk page;
+            page.open(SVG, "vanished");
+            page.line(10, 10, 20, 20, 0);
+            std::remove("vanished.svg.tmp");
+            page.close();
+        },
+        "svgwriter::error : vanished.svg nicht geschrieben");
+    EXPECT_FALSE(fileExists("vanished.svg"));
+#endif
+}

@@ -148,15 +148,13 @@ void VectorPage::lineto(float x, float y) {
         broken = true;
         return;
     }
-    y = static_cast<float>(static_cast<double>(y) + yshift);
     if (broken) {
-        // The line starts afresh at its end.
-        broken = false;
-        lastx = x;
-        lasty = y;
-        hasCurrentPoint = true;
-        finishSubpath();
+        // The segments to and from a point that is no number are left out: the line goes on
+        // from here.
+        moveto(x, y);
+        return;
     }
+    y = static_cast<float>(static_cast<double>(y) + yshift);
     if (!inSubpath) {
         if (atClosedStart) {
             lastx = subpathx;
