@@ -72,8 +72,8 @@ void drawEveryPrimitive(desk& page) {
             p[2] = 200;
         }
     page.putbmp(100, 25, 130, 40, colour);
-    colour.save(const_cast<char*>("every_picture.bmp"));
-    page.showbmp(100, 45, 115, 55, "every_picture");
+    colour.save(const_cast<char*>("vector_every_picture.bmp"));
+    page.showbmp(100, 45, 115, 55, "vector_every_picture");
 
     page.setpenwidth(0.3f);
     boxclass box(page);
@@ -100,18 +100,18 @@ TEST(VectorPage, EveryPrimitiveHasTheInkOfTheEpsFile) {
     {
         desk page;
         page.setfontpath(testing_support::fontDirectory().c_str());
-        page.open(allFiles, "every");
+        page.open(allFiles, "vector_every");
         drawEveryPrimitive(page);
         page.close();
     }
-    expectSameInk("every");
+    expectSameInk("vector_every");
 }
 
 TEST(VectorPage, DoublePageHasTheInkOfTheEpsFile) {
     {
         desk page;
         page.setfontpath(testing_support::fontDirectory().c_str());
-        page.open(allFiles | DOUBLESIZE, "double");
+        page.open(allFiles | DOUBLESIZE, "vector_double");
         page.setpenwidth(0.6f);
         page.line(0, 0, 133, 200, 1);
         page.rec(10, 150, 60, 190, 3);
@@ -119,8 +119,18 @@ TEST(VectorPage, DoublePageHasTheInkOfTheEpsFile) {
         text.hwrite(20, 100, "double page", 0, FONT_ROMAN, 1.5f, 0, 0);
         page.close();
     }
-    expectSameInk("double");
+    expectSameInk("vector_double");
 }
+
+#ifdef VELORA_DEMO_PROGRAM
+TEST(VectorPage, DemoHasTheInkOfItsEpsFile) {
+    ASSERT_EQ(testing_support::runCommand(std::string("'") + VELORA_DEMO_PROGRAM +
+                                          "' vector_demo '" + testing_support::fontDirectory() +
+                                          "'"),
+              0);
+    expectSameInk("vector_demo");
+}
+#endif
 
 TEST(VectorPage, FilesAreNamedAsTheEpsFileAndFinishedByClearing) {
     desk page;

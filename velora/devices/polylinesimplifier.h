@@ -5,6 +5,8 @@
 // that rounding.
 #pragma once
 
+#include "common/api.h"
+
 #include <vector>
 
 namespace velora {
@@ -16,9 +18,9 @@ struct GridPoint {
 };
 
 // The grid point nearest to a coordinate in points; far-off values are clamped.
-GridPoint toGrid(double x, double y);
+VELORA_API GridPoint toGrid(double x, double y);
 
-class PolylineSimplifier {
+class VELORA_API PolylineSimplifier {
 public:
     // Distance a dropped point may lie from the written line: 0.0092 point, plus at most
     // 0.0007 for the rounding of the kept points to the grid, stays under 0.01 point.
