@@ -149,7 +149,7 @@ bool pdfwriter::strokeByReference(const std::vector<velora::GridPoint>& points,
             miny = std::min(miny, p.y - origin.y);
             maxy = std::max(maxy, p.y - origin.y);
         }
-        const long long margin = 100000; // 100 points
+        const long long margin = 1000000; // 1000 points
         char box[4 * velora::numberTextCapacity + 8];
         char* at = box;
         for (long long v : {minx - margin, miny - margin, maxx + margin, maxy + margin}) {
