@@ -104,6 +104,8 @@ TEST(VectorPage, EveryPrimitiveHasTheInkOfTheEpsFile) {
         drawEveryPrimitive(page);
         page.close();
     }
+    // The symbols stroked again and again are drawn once and placed by reference.
+    EXPECT_NE(readFile("vector_every.pdf").find("/Subtype /Form"), std::string::npos);
     expectSameInk("vector_every");
 }
 
