@@ -204,6 +204,14 @@ TEST(VectorPage, FileThatCannotBeWrittenEndsTheProcess) {
             page.open(PDF, "no_such_folder/figure");
         },
         "no_such_folder/figure.pdf nicht ge");
+    // A picture file that is missing ends the process as on the EPS writer, naming the writer.
+    EXPECT_FATAL(
+        {
+            desk page;
+            page.open(SVG, "missing_picture");
+            page.showbmp(10, 10, 20, 20, "no_such_picture");
+        },
+        "svgwriter::error : no_such_picture.bmp nicht ge");
 #ifndef _WIN32
     // The temporary file vanishes while it is written: the file is not complete, and no file
     // takes its name.
