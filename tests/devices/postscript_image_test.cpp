@@ -3,8 +3,8 @@
 #include "image/bitmap.h"
 #include "image/bitmap24.h"
 
-#include "support/bmpfiles.h"
 #include "support/epsfiles.h"
+#include "support/bmpfiles.h"
 #include "support/fatal.h"
 #include "support/testfiles.h"
 
