@@ -187,6 +187,8 @@ TEST(VectorPage, SameDrawingSameBytesAndNoNumberThatIsNone) {
     EXPECT_NE(svg.find("<path d=\"M75-470l40-40M155-550l40 80\"/>"), std::string::npos) << svg;
     EXPECT_EQ(svg.find("<image"), std::string::npos);
     if (testing_support::haveVectorTools()) {
+        EXPECT_EQ(testing_support::pdfProblems("bad_numbers_1.pdf"), "");
+        EXPECT_EQ(testing_support::svgProblems("bad_numbers_1.svg"), "");
         std::string content;
         testing_support::runCommand("qpdf --qdf --object-streams=disable bad_numbers_1.pdf -",
                                     &content);
