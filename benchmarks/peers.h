@@ -33,6 +33,12 @@ double plplotBoxPolyline(const std::vector<double>& x, const std::vector<double>
 double plplotBoxSquares(const std::vector<double>& x, const std::vector<double>& y,
                         const char* file);
 
+// The same figures with another PLplot device ("pdfcairo", "svg").
+double plplotBoxPolylineOn(const char* device, const std::vector<double>& x,
+                           const std::vector<double>& y, const char* file);
+double plplotBoxSquaresOn(const char* device, const std::vector<double>& x,
+                          const std::vector<double>& y, const char* file);
+
 // Whether gnuplot can be run here.
 bool haveGnuplot();
 
@@ -43,5 +49,7 @@ void writeGnuplotData(const std::vector<double>& x, const std::vector<double>& y
 // labels, as one line ("with lines") or as squares ("with points pt 4"); the seconds include
 // starting gnuplot and reading the file.
 double gnuplotBox(const char* dataFile, bool squares, const char* file);
+// The same with another terminal ("pdfcairo", "svg"); -1 when this gnuplot lacks it.
+double gnuplotBoxOn(const char* terminal, const char* dataFile, bool squares, const char* file);
 
 } // namespace peers

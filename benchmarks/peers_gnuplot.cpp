@@ -20,7 +20,14 @@ void writeGnuplotData(const std::vector<double>& x, const std::vector<double>& y
 }
 
 double gnuplotBox(const char* dataFile, bool squares, const char* file) {
-    const std::string script = std::string("set terminal postscript eps color\n") + "set output '" +
+    return gnuplotBoxOn("postscript eps color", dataFile, squares, file);
+}
+
+double gnuplotBoxOn(const char* terminal, const char* dataFile, bool squares, const char* file) {
+    const std::string check =
+        std::string("echo 'set terminal ") + terminal + "' | gnuplot >/dev/null 2>&1";
+    if (std::system(check.c_str()) != 0) return -1.0;
+    const std::string script = std::string("set terminal ") + terminal + "\n" + "set output '" +
                                file + "'\n" +
                                "set xlabel 'x'\nset ylabel 'y'\n"
                                "set xrange [0:10]\nset yrange [-1.5:1.5]\n" +

@@ -24,15 +24,20 @@ namespace {
 
 // Times one figure through PLplot's colour PostScript driver, from choosing the device to the
 // closed file, so that every peer figure pays the same set-up as ours.
-template <typename Draw> double timePsc(const char* file, const char* driverOptions, Draw draw) {
+template <typename Draw>
+double timeDevice(const char* device, const char* file, const char* driverOptions, Draw draw) {
     const auto start = Clock::now();
-    plsdev("psc");
+    plsdev(device);
     plsfnam(file);
     if (driverOptions) plsetopt("drvopt", driverOptions);
     plinit();
     draw();
     plend();
     return secondsSince(start);
+}
+
+template <typename Draw> double timePsc(const char* file, const char* driverOptions, Draw draw) {
+    return timeDevice("psc", file, driverOptions, draw);
 }
 
 PLINT count(const std::vector<double>& x) {
@@ -51,7 +56,12 @@ double plplotPolyline(const std::vector<double>& x, const std::vector<double>& y
 
 double plplotBoxPolyline(const std::vector<double>& x, const std::vector<double>& y,
                          const char* file) {
-    return timePsc(file, nullptr, [&] {
+    return plplotBoxPolylineOn("psc", x, y, file);
+}
+
+double plplotBoxPolylineOn(const char* device, const std::vector<double>& x,
+                           const std::vector<double>& y, const char* file) {
+    return timeDevice(device, file, nullptr, [&] {
         plenv(0.0, 10.0, -1.5, 1.5, 0, 0);
         pllab("time t (s)", "signal U (V)", "");
         plcol0(9);
@@ -61,7 +71,12 @@ double plplotBoxPolyline(const std::vector<double>& x, const std::vector<double>
 
 double plplotBoxSquares(const std::vector<double>& x, const std::vector<double>& y,
                         const char* file) {
-    return timePsc(file, nullptr, [&] {
+    return plplotBoxSquaresOn("psc", x, y, file);
+}
+
+double plplotBoxSquaresOn(const char* device, const std::vector<double>& x,
+                          const std::vector<double>& y, const char* file) {
+    return timeDevice(device, file, nullptr, [&] {
         plenv(0.0, 10.0, -1.5, 1.5, 0, 0);
         pllab("x", "y", "");
         plssym(0.0, 0.3);
@@ -99,6 +114,14 @@ double plplotBoxSquares(const std::vector<double>&, const std::vector<double>&, 
     return -1.0;
 }
 double plplotText(const std::vector<std::string>&, const char*) {
+    return -1.0;
+}
+double plplotBoxPolylineOn(const char*, const std::vector<double>&, const std::vector<double>&,
+                           const char*) {
+    return -1.0;
+}
+double plplotBoxSquaresOn(const char*, const std::vector<double>&, const std::vector<double>&,
+                          const char*) {
     return -1.0;
 }
 

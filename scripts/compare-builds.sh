@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Every EPS, HPGL and BMP file the tests wrote in the native build must be written byte for byte
+# Every EPS, HPGL, PDF, SVG and BMP file the tests wrote in the native build must be written byte for byte
 # alike by the Windows build: float arithmetic is the same in both.
 set -uo pipefail
 cd "$(dirname "$0")/../build"
@@ -16,6 +16,6 @@ while IFS= read -r -d '' file; do
         different=$((different + 1))
         echo "differs: $relative"
     fi
-done < <(find "$native" -type f \( -name '*.eps' -o -name '*.plt' -o -name '*.bmp' \) -print0)
+done < <(find "$native" -type f \( -name '*.eps' -o -name '*.plt' -o -name '*.bmp' -o -name '*.pdf' -o -name '*.svg' \) -print0)
 echo "$compared files compared, $different differ"
 [ "$compared" -gt 0 ] && [ "$different" -eq 0 ]

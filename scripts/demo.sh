@@ -42,6 +42,10 @@ echo "== demo, native"
 "$root/build/native/bin/demo" demo
 gs -q -dSAFER -dBATCH -dNOPAUSE -dEPSCrop -r150 -dGraphicsAlphaBits=4 -sDEVICE=png16m \
     -sOutputFile=demo.png demo.eps
+pdftoppm -r 150 -png -singlefile demo.pdf demo-pdf
+qpdf --check demo.pdf >/dev/null
+xmllint --noout demo.svg
+echo "demo.pdf passes qpdf --check, demo.svg xmllint; demo-pdf.png is the PDF through pdftoppm"
 echo "== the HPGL file through hp2xx"
 report=$(hp2xx -m png -d 150 -f demo-hpgl.png demo.plt 2>&1)
 ignored=$(printf '%s\n' "$report" | sed -n 's/.*command(s) ignored: *\([0-9]*\).*/\1/p')
@@ -62,7 +66,10 @@ convert wine/demo-screen.bmp demo-screen.png
 echo "The window was drawn, shot and closed: demo-screen.png"
 cmp demo.eps wine/demo.eps
 cmp demo.plt wine/demo.plt
-echo "The Windows build wrote the same EPS and HPGL files, with the screen open beside them."
+cmp demo.pdf wine/demo.pdf
+cmp demo.svg wine/demo.svg
+echo "The Windows build wrote the same EPS, HPGL, PDF and SVG files, with the screen open beside them."
 echo
-echo "Written in $out: demo.eps, demo.plt, demo.png (from the EPS), demo-hpgl.png (from the HPGL),"
+echo "Written in $out: demo.eps, demo.plt, demo.pdf, demo.svg, demo.png (from the EPS),"
+echo "demo-pdf.png (from the PDF), demo-hpgl.png (from the HPGL),"
 echo "demo-screen.png (the window under Wine)"

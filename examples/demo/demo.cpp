@@ -1,13 +1,14 @@
-// The demo: a complete scientific figure on one desk, written as EPS and HPGL at once. Three plot
+// The demo: a complete scientific figure on one desk, written as EPS, HPGL, PDF and SVG at once.
+// Three plot
 // boxes: a damped oscillation (automatic ticks inside, two measured series with error bars and
 // their symbols, the model solid, its envelope dashed, a legend and a formula), a spectrum
 // (fixed ticks outside, an int histogram with counting errors) and a field map (a BMP picture
 // under an arrow field, ticks on both sides, the phase axis labelled modulo 360).
 // On Windows the same desk is opened on the screen as well: the window shows the figure as it is
 // drawn and can be zoomed, read off and printed until the demo closes it.
-// Usage: demo [name [font folder]] [--screenshot=file.bmp] writes name.eps, name.plt and the
-// picture name_field.bmp; on Windows the screenshot option saves the window as drawn, frame and
-// title included, before the window is closed.
+// Usage: demo [name [font folder]] [--screenshot=file.bmp] writes name.eps, name.plt, name.pdf,
+// name.svg and the picture name_field.bmp; on Windows the screenshot option saves the window as
+// drawn, frame and title included, before the window is closed.
 #include <velora.h>
 
 #include "../common/fontfolder.h"
@@ -231,9 +232,9 @@ int main(int argc, char** argv) {
         arguments.size() > 1 ? arguments[1] : velora_examples::fontFolder(argv[0], VELORA_FONT_DIR);
     page.setfontpath(fonts.c_str());
 #ifdef VELORA_HAS_SCREEN
-    page.open(SCREEN | EPS | PLT, name.c_str(), desk::MakePosSize(0, 0, 1040, 820));
+    page.open(SCREEN | EPS | PLT | PDF | SVG, name.c_str(), desk::MakePosSize(0, 0, 1040, 820));
 #else
-    page.open(EPS | PLT, name.c_str());
+    page.open(EPS | PLT | PDF | SVG, name.c_str());
 #endif
     {
         fontclass text(page);

@@ -74,6 +74,29 @@ char* formatHundredths(char* out, double points) {
     return formatG(out, static_cast<float>(hundredths / 100.0));
 }
 
+char* formatThousandths(char* out, long long thousandths, bool leadingZero) {
+    unsigned long long k = static_cast<unsigned long long>(thousandths);
+    if (thousandths < 0) {
+        *out++ = '-';
+        k = 0 - k;
+    }
+    const unsigned long long whole = k / 1000;
+    unsigned fraction = static_cast<unsigned>(k % 1000);
+    if (whole != 0 || leadingZero || fraction == 0)
+        out = whole < 10000 ? formatSmall(out, static_cast<unsigned>(whole))
+                            : std::to_chars(out, out + numberTextCapacity, whole).ptr;
+    if (fraction != 0) {
+        *out++ = '.';
+        *out++ = static_cast<char>('0' + fraction / 100);
+        fraction %= 100;
+        if (fraction != 0) {
+            *out++ = static_cast<char>('0' + fraction / 10);
+            if (fraction % 10 != 0) *out++ = static_cast<char>('0' + fraction % 10);
+        }
+    }
+    return out;
+}
+
 int truncateToInt(double value) {
     if (std::isnan(value)) return 0;
     if (value >= static_cast<double>(std::numeric_limits<int>::max()))

@@ -18,6 +18,11 @@ VELORA_API char* formatG(char* out, float value);
 // form: 568.32789 gives 568.32. Most coordinates take an integer-only fast path.
 VELORA_API char* formatHundredths(char* out, double points);
 
+// A fixed-point value given in thousandths, written with the digits it needs: 12345 gives
+// 12.345, -1500 gives -1.5, 7 gives 0.007. With leadingZero false a fraction drops its zero
+// (.007), as the compact numbers of SVG path data may.
+VELORA_API char* formatThousandths(char* out, long long thousandths, bool leadingZero = true);
+
 // Truncation towards zero into an int, saturating instead of overflowing; NaN gives 0.
 VELORA_API int truncateToInt(double value);
 

@@ -6,6 +6,8 @@ enum DEVICEFLAGS {
     SCREEN = 0x0001,     // a screen window
     EPS = 0x0002,        // an Encapsulated PostScript file
     PLT = 0x0004,        // an HPGL plot file
+    PDF = 0x0008,        // a PDF file
+    SVG = 0x0010,        // an SVG file
     DOUBLESIZE = 0x1000, // a page of double height, 133.33 x 200 units
     MAXIMIZE = 0x2000    // the screen window maximised
 };

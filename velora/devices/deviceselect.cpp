@@ -2,7 +2,9 @@
 
 #include "devices/corel.h"
 #include "devices/errortexts.h"
+#include "devices/pdfwriter.h"
 #include "devices/postscript.h"
+#include "devices/svgwriter.h"
 #ifdef VELORA_HAS_SCREEN
 #include "devices/winscr.h"
 #else
@@ -46,6 +48,20 @@ std::string deviceFileName(const char* name, const char* extension) {
     return result + extension;
 }
 
+// The open PDF and SVG writers, for a range-for; they take the EPS writer's commands.
+struct VectorPages {
+    VectorPage* items[2];
+    int count;
+    VectorPage** begin() { return items; }
+    VectorPage** end() { return items + count; }
+};
+VectorPages pagesOf(pdfwriter* pdf, svgwriter* svg) {
+    VectorPages pages{{nullptr, nullptr}, 0};
+    if (pdf) pages.items[pages.count++] = pdf;
+    if (svg) pages.items[pages.count++] = svg;
+    return pages;
+}
+
 // The plotter's units: 72 per page unit.
 float plotterUnits(float pageValue) {
     return static_cast<float>(72.0 * pageValue);
@@ -60,8 +76,9 @@ float screenUnits(float pageValue, float scale) {
 
 deviceselect::deviceselect(HINSTANCE instance)
     : flags(0), devx(0.0f), devy(0.0f), xscale(0.0f), yscale(0.0f), pendown(0), winscr(nullptr),
-      instance(instance), psfile(nullptr), pltfile(nullptr), pausedPsfile(nullptr),
-      pausedPltfile(nullptr), paused(false), pausedX(0.0f), pausedY(0.0f), pausedPen(0) {}
+      instance(instance), psfile(nullptr), pltfile(nullptr), pdffile(nullptr), svgfile(nullptr),
+      pausedPsfile(nullptr), pausedPltfile(nullptr), pausedPdffile(nullptr), pausedSvgfile(nullptr),
+      paused(false), pausedX(0.0f), pausedY(0.0f), pausedPen(0) {}
 
 deviceselect::~deviceselect() {
     cl();
@@ -79,6 +96,14 @@ void deviceselect::in(DEVICE dev, char name[], char* posSize) {
     if ((dev & PLT) && !pltfile) {
         std::string file = deviceFileName(name, ".plt");
         pltfile = new corel(file.data());
+    }
+    if ((dev & PDF) && !pdffile) {
+        std::string file = deviceFileName(name, ".pdf");
+        pdffile = new pdfwriter(file.data());
+    }
+    if ((dev & SVG) && !svgfile) {
+        std::string file = deviceFileName(name, ".svg");
+        svgfile = new svgwriter(file.data());
     }
     if (dev & DOUBLESIZE) setdoublesize();
     if (dev & MAXIMIZE) setmaximize();
@@ -103,6 +128,8 @@ void deviceselect::openScreen(char name[], char* posSize) {
 void deviceselect::setdoublesize() {
     if (winscr) winscr->setdoublesize();
     if (psfile) psfile->setdoublesize();
+    if (pdffile) pdffile->setdoublesize();
+    if (svgfile) svgfile->setdoublesize();
 }
 
 void deviceselect::setmaximize() {
@@ -114,8 +141,12 @@ void deviceselect::pauseFiles() {
     paused = true;
     pausedPsfile = psfile;
     pausedPltfile = pltfile;
+    pausedPdffile = pdffile;
+    pausedSvgfile = svgfile;
     psfile = nullptr;
     pltfile = nullptr;
+    pdffile = nullptr;
+    svgfile = nullptr;
     pausedX = devx;
     pausedY = devy;
     pausedPen = pendown;
@@ -126,8 +157,12 @@ void deviceselect::resumeFiles() {
     paused = false;
     psfile = pausedPsfile;
     pltfile = pausedPltfile;
+    pdffile = pausedPdffile;
+    svgfile = pausedSvgfile;
     pausedPsfile = nullptr;
     pausedPltfile = nullptr;
+    pausedPdffile = nullptr;
+    pausedSvgfile = nullptr;
     // The files never saw the pen move: the selector takes up their state again, and a screen
     // with the pen down goes back to the point the next line starts from.
     devx = pausedX;
@@ -144,6 +179,7 @@ void deviceselect::cl() {
     psfile = nullptr;
     delete pltfile;
     pltfile = nullptr;
+    endVectorFiles();
 }
 
 void deviceselect::cl1() {
@@ -175,18 +211,28 @@ void deviceselect::pa(float x, float y) {
         else
             psfile->moveto(x, y);
     }
+    for (VectorPage* page : pagesOf(pdffile, svgfile)) {
+        if (pendown)
+            page->lineto(x, y);
+        else
+            page->moveto(x, y);
+    }
     if (pltfile) pltfile->pa(plotterUnits(x), plotterUnits(y));
     if (winscr && pendown) winscr->_lineTo(screenUnits(x, xscale), screenUnits(y, yscale));
 }
 
 void deviceselect::pw(float w) {
     if (psfile) psfile->pw(w);
+    for (VectorPage* page : pagesOf(pdffile, svgfile))
+        page->pw(w);
     if (pltfile) pltfile->pw(w);
     if (winscr) winscr->setPenWidth(w);
 }
 
 void deviceselect::sp(int col) {
     if (psfile) psfile->setColor(col);
+    for (VectorPage* page : pagesOf(pdffile, svgfile))
+        page->setColor(col);
     if (pltfile) pltfile->sp(col);
     if (winscr) winscr->setColor(static_cast<unsigned>(col));
 }
@@ -200,10 +246,20 @@ void deviceselect::cr(float x1, float y1, float x2, float y2, ClearFlag f) {
     psfile = nullptr;
     delete pltfile;
     pltfile = nullptr;
+    endVectorFiles();
+}
+
+void deviceselect::endVectorFiles() {
+    delete pdffile;
+    pdffile = nullptr;
+    delete svgfile;
+    svgfile = nullptr;
 }
 
 void deviceselect::sb(float x1, float y1, float x2, float y2, char name[]) {
     if (psfile) psfile->sb(x1, y1, x2, y2, name);
+    for (VectorPage* page : pagesOf(pdffile, svgfile))
+        page->sb(x1, y1, x2, y2, name);
     if (pltfile)
         pltfile->sb(plotterUnits(x1), plotterUnits(y1), plotterUnits(x2), plotterUnits(y2), name);
     if (winscr)
@@ -214,6 +270,8 @@ void deviceselect::sb(float x1, float y1, float x2, float y2, char name[]) {
 template <class Picture>
 void deviceselect::placePicture(float x1, float y1, float x2, float y2, Picture& b) {
     if (psfile) psfile->pb(x1, y1, x2, y2, b);
+    for (VectorPage* page : pagesOf(pdffile, svgfile))
+        page->pb(x1, y1, x2, y2, b);
     if (pltfile)
         pltfile->pb(plotterUnits(x1), plotterUnits(y1), plotterUnits(x2), plotterUnits(y2), b);
     if (winscr)
@@ -231,18 +289,26 @@ void deviceselect::pb(float x1, float y1, float x2, float y2, bitmap24& b) {
 
 void deviceselect::np() {
     if (psfile) psfile->np();
+    for (VectorPage* page : pagesOf(pdffile, svgfile))
+        page->np();
 }
 
 void deviceselect::cp() {
     if (psfile) psfile->cp();
+    for (VectorPage* page : pagesOf(pdffile, svgfile))
+        page->cp();
 }
 
 void deviceselect::st() {
     if (psfile) psfile->st();
+    for (VectorPage* page : pagesOf(pdffile, svgfile))
+        page->st();
 }
 
 void deviceselect::st_cp() {
     if (psfile) psfile->st_cp();
+    for (VectorPage* page : pagesOf(pdffile, svgfile))
+        page->st_cp();
 }
 
 void deviceselect::svb() {

@@ -1,6 +1,6 @@
 // deviceselect: the one place that knows which output devices are open. Every two-letter device
-// command in page coordinates is forwarded to each open device: the EPS writer, the HPGL writer
-// and the screen window.
+// command in page coordinates is forwarded to each open device: the EPS writer, the HPGL writer,
+// the PDF and SVG writers and the screen window.
 #pragma once
 
 #include "common/api.h"
@@ -9,6 +9,8 @@
 class WinScr;
 class postscript;
 class corel;
+class pdfwriter;
+class svgwriter;
 class bitmap;
 class bitmap24;
 class PlotPuffer;
@@ -23,7 +25,7 @@ public:
     // Opens the devices named in `dev` that are not open yet. `name` is the window title and the
     // file name (its extension is replaced); `posSize` the window placement text, or null.
     void in(DEVICE dev, char name[], char* posSize);
-    // Deletes the screen device, the EPS writer and the HPGL writer; files are finished.
+    // Deletes the screen device and the file writers; files are finished.
     void cl();
     // As cl, but first closes the screen window and waits for its thread to end.
     void cl1();
@@ -72,16 +74,22 @@ protected:
     HINSTANCE instance;
     postscript* psfile;
     corel* pltfile;
+    pdfwriter* pdffile;
+    svgwriter* svgfile;
 
 private:
     postscript* pausedPsfile;
     corel* pausedPltfile;
+    pdfwriter* pausedPdffile;
+    svgwriter* pausedSvgfile;
     bool paused;
     float pausedX, pausedY;
     int pausedPen;
 
     void setdoublesize();
     void setmaximize();
+    // Finishes and deletes the PDF and SVG writers.
+    void endVectorFiles();
     void openScreen(char name[], char* posSize);
     // Places an 8-bit or 24-bit picture on every open device.
     template <class Picture> void placePicture(float x1, float y1, float x2, float y2, Picture& b);
