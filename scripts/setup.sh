@@ -9,7 +9,7 @@ packages=(
     g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
     wine wine32:i386 wine64 fonts-wine xvfb xauth
     ghostscript imagemagick hp2xx hershey-fonts-data
-    libplplot-dev gnuplot-nox
+    libplplot-dev
     cups cups-pdf libcups2:i386
     zlib1g-dev libz-mingw-w64-dev
     qpdf libxml2-utils librsvg2-bin poppler-utils
