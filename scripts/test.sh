@@ -19,6 +19,12 @@ run_step() {
         echo "$label" >>"$failures_file"
     fi
 }
+build() {
+    local log="build/$1-build.log"
+    cmake --preset "$1" >"$log" 2>&1 && cmake --build --preset "$1" >>"$log" 2>&1 ||
+        { tail -n 60 "$log"; return 1; }
+}
+
 mkdir -p build
 run_step "native: build" build native
 run_step "native: tests" ctest --preset native -j2
