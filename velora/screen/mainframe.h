@@ -17,8 +17,16 @@
 class VELORA_API MainFrame : public WndExClass {
 public:
     // User messages of the window: open a point window (lParam a RECT*), give point window
-    // wParam its range (lParam a FLOAT_RECT*).
-    enum Message : UINT { pointBoxMessage = WM_USER + 1, pointBoxDimMessage = WM_USER + 2 };
+    // wParam its range (lParam a FLOAT_RECT*), take over the screen device's live drawing
+    // (lParam a LiveBatch*).
+    enum Message : UINT {
+        pointBoxMessage = WM_USER + 1,
+        pointBoxDimMessage = WM_USER + 2,
+        liveBatchMessage = WM_USER + 3
+    };
+    // The timer with which the window's thread sends live drawing on once the client pauses.
+    static constexpr UINT_PTR liveTimer = 0x4c56;
+    static constexpr UINT liveTimerMilliseconds = 20;
 
     // Opens the window. `title` is shown after the caption (or alone when it names velora);
     // `parameters` is a placement text of desk::MakePosSize, or null for 640 x 480.
@@ -34,6 +42,12 @@ public:
     void pointBoxDim(float xLeft, float xRight, float yLow, float yHigh, unsigned short id);
     // Shows the text of error `id` from the resource library in a message box.
     void errorHandel(unsigned short id);
+
+    // Puts live drawing that still waits in its batch on the screen, from any thread: call it
+    // before reading the window's pixels. Messages to the window do so as well, so a message sent
+    // after drawing returns with the screen up to date.
+    void flushLive();
+    static void flushLive(MainFrameData& d);
 
 protected:
     void setdoublesize();
