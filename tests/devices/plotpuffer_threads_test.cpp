@@ -1,6 +1,8 @@
 // One thread appends records and layers while another replays them, as the client and the window
 // thread do. Every replay must see whole records only, and never memory that growth freed; run
 // under ThreadSanitizer (preset native-tsan) this also checks that the two threads never race.
+// The client draws live through its batch at the same time, which the window's thread flushes.
+#include "devices/livebatch.h"
 #include "devices/numberedlist.h"
 #include "devices/plotpuffer.h"
 #include "devices/plotrecord.h"
@@ -77,4 +79,59 @@ TEST(PlotPufferThreads, ReplayWhileAppendingAcrossGrowthAndNewLayers) {
     EXPECT_EQ(last.files, layerCount * (linesPerLayer / 50000));
     EXPECT_EQ(layers.lastIndex(), static_cast<unsigned long>(layerCount - 1));
     EXPECT_GT(replays, 0);
+}
+
+namespace {
+
+// Counts the segments that reach the screen; only ever called under the batch's lock.
+class CountingSink : public LineSink {
+public:
+    void polylines(const LinePoint*, const unsigned long* counts, int lines) override {
+        for (int k = 0; k < lines; ++k)
+            segments += static_cast<long>(counts[k]) - 1;
+    }
+    long segments = 0;
+};
+
+} // namespace
+
+TEST(PlotPufferThreads, LiveBatchFlushedAndReplayedWhileTheClientDraws) {
+    NumberedList<PlotPuffer> layers;
+    CountingSink screen;
+    LiveBatch live(screen);
+    constexpr long lines = 300000;
+    std::atomic<bool> done{false};
+
+    // The client: a record, then the same line into the live batch; a new column at every
+    // point, so that the batch reduces nothing and every line must reach the screen once.
+    std::thread client([&] {
+        PlotPuffer& list = layers.payload();
+        plotrecord::appendPoint(list, PI_MOVETO, 0, 0);
+        live.moveTo(0, 0);
+        for (long i = 1; i <= lines; ++i) {
+            const float v = static_cast<float>(i % 2000);
+            plotrecord::appendPoint(list, PI_LINETO, v, v);
+            live.lineTo(static_cast<int>(i), static_cast<int>(i % 7));
+            if (i % 10000 == 0) {
+                const auto drawingSomethingElse = live.hold();
+                plotrecord::appendPen(list, 1, 1);
+            }
+        }
+        done = true;
+    });
+
+    // The window's thread: flushes what waits, as its timer does, and repaints.
+    const ReplayMapping mapping = ReplayMapping::window(4.0f, 4.0f, 4.0f, 0, 0);
+    long tornRecords = 0;
+    while (!done) {
+        live.flush();
+        CheckingTarget target;
+        PlotReplay::run(layers, mapping, target);
+        tornRecords += target.tornRecords;
+    }
+    client.join();
+    live.flush();
+    EXPECT_FALSE(live.pending());
+    EXPECT_EQ(tornRecords, 0);
+    EXPECT_EQ(screen.segments, lines);
 }

@@ -23,6 +23,7 @@ void repaint(HWND hwnd) {
 }
 
 COLORREF pixel(HWND hwnd, int x, int y) {
+    settle(hwnd); // the window's thread puts live drawing that still waits on the screen first
     HDC dc = GetDC(hwnd);
     const COLORREF colour = GetPixel(dc, x, y);
     ReleaseDC(hwnd, dc);

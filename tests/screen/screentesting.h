@@ -14,10 +14,12 @@ using namespace window_checks;
 
 // The first child window of the given class, or null.
 HWND childOfClass(HWND parent, const char* className);
-// Returns once the window's thread has handled everything sent to it before.
+// Returns once the window's thread has handled everything sent to it before, live drawing
+// included.
 void settle(HWND hwnd);
 // Makes the window repaint itself now, from its display lists.
 void repaint(HWND hwnd);
+// The pixel once the screen is up to date.
 COLORREF pixel(HWND hwnd, int x, int y);
 // Paints the whole client area white through a context of our own, as damage would.
 void wipe(HWND hwnd);

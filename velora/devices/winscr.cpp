@@ -43,11 +43,14 @@ std::string bitmapFileName(const char* name) {
 } // namespace
 
 WinScr::WinScr(const char* title, HINSTANCE instance, char* parameters)
-    : MainFrame(title, instance, parameters), hdc(nullptr), clientRect{}, bmpHeader{} {
+    : MainFrame(title, instance, parameters), hdc(nullptr), clientRect{}, bmpHeader{},
+      liveLines(nullptr), live(liveLines) {
     HWND hwnd = *this;
     if (hwnd) {
         hdc = GetDC(hwnd);
         GetClientRect(hwnd, &clientRect);
+        liveLines.setContext(hdc);
+        SendMessageA(hwnd, liveBatchMessage, 0, reinterpret_cast<LPARAM>(&live));
     }
     layers.payload().setHDC(hdc);
     data.xscale = static_cast<float>(clientRect.right / 1279.0);
@@ -80,16 +83,27 @@ bool WinScr::savescreen(const char* name) {
     return savePage(name);
 }
 
+void WinScr::record(PlotItemCode code, float x, float yFlipped) {
+    const short listX = plotrecord::listUnits(x), listY = plotrecord::listUnits(yFlipped);
+    PlotPuffer& list = current();
+    list.addItem(code);
+    list.addItem(listX);
+    list.addItem(listY);
+    // Mapped as the repaint maps the record, so that both show the same pixels.
+    const int px = static_cast<int>(listX * (static_cast<double>(data.xscale) / data.listScale));
+    const int py = static_cast<int>(listY * (static_cast<double>(data.yscale) / data.listScale));
+    if (code == PI_MOVETO)
+        live.moveTo(px, py);
+    else
+        live.lineTo(px, py);
+}
+
 void WinScr::_moveTo(float x, float y) {
-    const float yf = flipped(y);
-    if (hdc) MoveToEx(hdc, pixels(x, data.xscale), pixels(yf, data.yscale), nullptr);
-    plotrecord::appendPoint(current(), PI_MOVETO, x, yf);
+    record(PI_MOVETO, x, flipped(y));
 }
 
 void WinScr::_lineTo(float x, float y) {
-    const float yf = flipped(y);
-    if (hdc) LineTo(hdc, pixels(x, data.xscale), pixels(yf, data.yscale));
-    plotrecord::appendPoint(current(), PI_LINETO, x, yf);
+    record(PI_LINETO, x, flipped(y));
 }
 
 void WinScr::_line(float x1, float y1, float x2, float y2, int colour) {
@@ -111,22 +125,18 @@ void WinScr::pset(float x, float y, int colour) {
     const double py = flipped(y + 1.0f) * static_cast<double>(data.yscale);
     const int left = static_cast<int>(px), right = static_cast<int>(px + 1),
               top = static_cast<int>(py);
-    if (hdc) {
-        MoveToEx(hdc, left, top, nullptr);
-        LineTo(hdc, right, top);
-    }
-    // The same dot in list units: each device coordinate back through its axis's scale.
+    // The dot in list units: each device coordinate back through its axis's scale.
     const auto units = [](int device, float scale) {
         return static_cast<float>(scale > 0 ? device / static_cast<double>(scale) : 0.0);
     };
-    plotrecord::appendPoint(current(), PI_MOVETO, units(left, data.xscale),
-                            units(top, data.yscale));
-    plotrecord::appendPoint(current(), PI_LINETO, units(right, data.xscale),
-                            units(top, data.yscale));
+    record(PI_MOVETO, units(left, data.xscale), units(top, data.yscale));
+    record(PI_LINETO, units(right, data.xscale), units(top, data.yscale));
 }
 
 void WinScr::selectPen(unsigned colour, int step) {
     const int total = step + data.penExtra;
+    live.setPointsPerCall(total > 0 ? LineBatch::widePenPoints : LineBatch::maxPoints);
+    const auto guard = live.hold();
     HPEN pen = firstPen.penFor(penTable, colour, static_cast<unsigned>(total < 0 ? 0 : total));
     if (hdc && pen) SelectObject(hdc, pen);
 }
@@ -163,14 +173,17 @@ void WinScr::clearrec(float x1, float y1, float x2, float y2, ClearFlag flag) {
     const float y1f = flipped(y1), y2f = flipped(y2);
     const int savedColour = getColor();
     const float savedWidth = getPenWidth();
-    HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
-    HGDIOBJ previous = hdc ? SelectObject(hdc, white) : nullptr;
     setColor(15);
     PlotPuffer& layer = current();
     const auto fill = [&] {
-        if (hdc)
-            Rectangle(hdc, pixels(x1, data.xscale), pixels(y1f, data.yscale),
-                      pixels(x2, data.xscale), pixels(y2f, data.yscale));
+        if (!hdc) return;
+        const auto guard = live.hold();
+        HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
+        HGDIOBJ previous = SelectObject(hdc, white);
+        Rectangle(hdc, pixels(x1, data.xscale), pixels(y1f, data.yscale), pixels(x2, data.xscale),
+                  pixels(y2f, data.yscale));
+        SelectObject(hdc, previous);
+        DeleteObject(white);
     };
     switch (flag) {
     case CLEAR_AND_EMPTY: {
@@ -199,8 +212,6 @@ void WinScr::clearrec(float x1, float y1, float x2, float y2, ClearFlag flag) {
         layer.setCounter(layer.getViewportBegin());
         break;
     }
-    if (hdc) SelectObject(hdc, previous);
-    DeleteObject(white);
     setColor(static_cast<unsigned>(savedColour));
     setPenWidth(savedWidth);
 }
@@ -216,6 +227,7 @@ void WinScr::placeImage(float x1, float y1, float x2, float y2, int columns, int
     const int left = pixels(x1, data.xscale);
     const int top = static_cast<int>((static_cast<double>(y1f) - h) * data.yscale);
     const int height = static_cast<int>(h * static_cast<double>(data.yscale)) + 1;
+    const auto guard = live.hold();
     SetStretchBltMode(hdc, HALFTONE);
     SetBrushOrgEx(hdc, 0, 0, nullptr);
     StretchDIBits(hdc, left, top, w, height, 0, 0, columns, rows, pixelRows,
@@ -275,6 +287,7 @@ void WinScr::showbmp(float x1, float y1, float x2, float y2, const char* name) {
     const int w = static_cast<int>(static_cast<double>(x2) * data.xscale - left);
     const int h = static_cast<int>(static_cast<double>(y1f) * data.yscale - top);
     if (w + 1 <= 0 || h + 1 <= 0) return;
+    const auto guard = live.hold();
     HANDLE image = LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, w + 1, h + 1,
                               LR_LOADFROMFILE | LR_CREATEDIBSECTION);
     if (!image) return;

@@ -1,11 +1,16 @@
 // WinScr: the screen device. Every command is carried out twice: drawn at once on the window
 // (live drawing, on the client's thread) and appended as a record to the current layer's display
 // list, from which the window repaints, prints and magnifies on its own thread. Coordinates are
-// a virtual page of 1280 x 960 units, y upwards.
+// a virtual page of 1280 x 960 units, y upwards. Lines are drawn in batches (LiveBatch) at the
+// pixels a repaint gives their records; the window's thread shows what waits a timer tick after
+// the last command at the latest, and flushLive() shows it at once.
 #pragma once
 
 #include "common/api.h"
 #include "devices/deviceflags.h"
+#include "devices/livebatch.h"
+#include "devices/plotrecord.h"
+#include "screen/devicecontextlines.h"
 #include "screen/mainframe.h"
 
 class bitmap;
@@ -65,8 +70,11 @@ public:
 private:
     PlotPuffer& current() { return *data.currentPuffer; }
     // Brings the window up to date with every command drawn so far, before the page is copied
-    // or saved. Live drawing sends each line at once today, so nothing waits.
-    void flushLiveDrawing() {}
+    // or saved.
+    void flushLiveDrawing() { flushLive(); }
+    // Appends a move or line record and draws it live at the pixels a repaint gives the record;
+    // y is flipped already.
+    void record(PlotItemCode code, float x, float yFlipped);
     void selectPen(unsigned colour, int step);
     void placeImage(float x1, float y1, float x2, float y2, int columns, int rows,
                     const void* pixels, const void* infoHeader);
@@ -76,4 +84,6 @@ private:
     HDC hdc;
     RECT clientRect;
     unsigned char bmpHeader[52];
+    DeviceContextLines liveLines;
+    LiveBatch live;
 };

@@ -4,7 +4,9 @@
 #pragma once
 
 #include "common/api.h"
+#include "devices/linebatch.h"
 #include "devices/replaytarget.h"
+#include "screen/devicecontextlines.h"
 
 #include <windows.h>
 
@@ -25,31 +27,13 @@ public:
     void drawFile(const char* name, int left, int top, int width, int height) override;
 
 private:
-    // A dense polyline (a data series of a million points on a window a thousand pixels wide)
-    // visits each pixel column many times. The lines within one column cover one unbroken span,
-    // so a run of points in one column is drawn as the way to its two extremes and its last
-    // point: the same pixels with a thin pen, a handful of segments instead of hundreds.
-    struct ColumnRun {
-        bool open = false;
-        int x = 0;
-        int minY = 0, maxY = 0, lastY = 0;
-        long minAt = 0, maxAt = 0, points = 0; // when each extreme was first reached
-    };
-    void startRun(int x, int y);
-    // Draws the run; `continued` when the next line starts at its last point.
-    void closeRun(bool continued);
-    void emit(int x, int y);
-    // Runs of lines go to GDI as one PolylineTo, which draws what the LineTo calls would.
-    void flushLines();
+    // Lines go through one batch, as in live drawing, so that both show the same pixels.
+    void flushLines() { lines.flush(); }
 
     HDC dc;
     PenStack& pens;
     int* penTable;
     HGDIOBJ originalPen;
-    ColumnRun run;
-    bool positionKnown;
-    POINT position; // the last point sent to GDI
-    static constexpr int batch = 256;
-    POINT waiting[batch];
-    int waitingCount;
+    DeviceContextLines sink;
+    LineBatch lines;
 };

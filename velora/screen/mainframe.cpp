@@ -189,6 +189,7 @@ bool MainFrame::clickIgnored(MainFrameData& d) {
 
 LRESULT CALLBACK MainFrame::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     MainFrameData* d = getMainFrameData(hwnd);
+    if (d) flushLive(*d);
     switch (message) {
     case WM_CREATE:
         createFkt(hwnd, lParam);
@@ -259,6 +260,12 @@ LRESULT CALLBACK MainFrame::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
             const auto& range = *reinterpret_cast<const FLOAT_RECT*>(lParam);
             d->pointWnds->find(wParam).payload().dim(range.xLeft, range.xRight, range.yLow,
                                                      range.yHigh);
+        }
+        break;
+    case liveBatchMessage:
+        if (d) {
+            d->live = reinterpret_cast<LiveBatch*>(lParam);
+            SetTimer(hwnd, liveTimer, liveTimerMilliseconds, nullptr);
         }
         break;
     }

@@ -17,8 +17,16 @@
 class VELORA_API MainFrame : public WndExClass {
 public:
     // User messages of the window: open a point window (lParam a RECT*), give point window
-    // wParam its range (lParam a FLOAT_RECT*).
-    enum Message : UINT { pointBoxMessage = WM_USER + 1, pointBoxDimMessage = WM_USER + 2 };
+    // wParam its range (lParam a FLOAT_RECT*), take over the screen device's live drawing
+    // (lParam a LiveBatch*).
+    enum Message : UINT {
+        pointBoxMessage = WM_USER + 1,
+        pointBoxDimMessage = WM_USER + 2,
+        liveBatchMessage = WM_USER + 3
+    };
+    // The timer with which the window's thread sends live drawing on once the client pauses.
+    static constexpr UINT_PTR liveTimer = 0x4c56;
+    static constexpr UINT liveTimerMilliseconds = 20;
     // System-menu commands beside the printer's 1 and 2: the page to the clipboard (also Ctrl+C),
     // and the page into a file chosen in the Save dialog.
     enum PageCommand : UINT { copyCommand = 3, saveCommand = 4 };
@@ -42,6 +50,12 @@ public:
     // False without a window, or when it fails (no part of a file is left then).
     bool copyPage();
     bool savePage(const char* name);
+
+    // Puts live drawing that still waits in its batch on the screen, from any thread: call it
+    // before reading the window's pixels. Messages to the window do so as well, so a message sent
+    // after drawing returns with the screen up to date.
+    void flushLive();
+    static void flushLive(MainFrameData& d);
 
 protected:
     void setdoublesize();
@@ -76,7 +90,7 @@ private:
         const char* name;
         bool done;
     };
-    enum PageMessage : UINT { copyPageMessage = WM_USER + 3, savePageMessage = WM_USER + 4 };
+    enum PageMessage : UINT { copyPageMessage = WM_USER + 4, savePageMessage = WM_USER + 5 };
     static void addPageCommands(HWND hwnd);
     static bool copyFkt(HWND hwnd, MainFrameData& d);
     static bool saveFkt(HWND hwnd, MainFrameData& d, const char* name);

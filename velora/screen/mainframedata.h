@@ -7,6 +7,7 @@
 #include <windows.h>
 
 class PenStack;
+class LiveBatch;
 class PlotPuffer;
 class PointWnd;
 class MessageWnd;
@@ -28,4 +29,7 @@ struct MainFrameData {
     // Kept for each window, so that two windows never disturb each other's clicks or scrolling.
     int lastScrollPos; // nPos at the last repaint or scroll
     int ignoreClick;   // 1: the next click only activated the window
+    // The screen device's live drawing, handed over by its message: the window's thread sends
+    // what waits and holds it while repainting. Null on a frame without one.
+    LiveBatch* live;
 };
