@@ -24,7 +24,7 @@ public:
 
 // The client area as drawn, once the screen is up to date.
 std::vector<COLORREF> clientPixels(HWND hwnd) {
-    settle(hwnd);
+    paintPending(hwnd);
     const SIZE size = clientSize(hwnd);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -92,7 +92,7 @@ TEST(LiveDrawing, ShowsWhatARepaintOfTheDisplayListsShows) {
     for (int sweep = 0; sweep < 3; ++sweep) {
         box.clear(CLEAR_TO_VIEWPORT);
         // The repaint the clearing asked for is over: what follows is shown by live drawing only.
-        UpdateWindow(hwnd);
+        paintPending(hwnd);
         for (int i = 0; i < dense; ++i) {
             x[i] = 1000.0f * i / dense;
             y[i] = static_cast<float>(std::sin(i * 0.0011 + sweep) +

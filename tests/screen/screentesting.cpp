@@ -18,6 +18,10 @@ void repaint(HWND hwnd) {
     // may still erase afterwards. A sent WM_PAINT runs on the window's thread after whatever it is
     // doing, and has painted the whole update region, erased first, when SendMessage returns.
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+    paintPending(hwnd);
+}
+
+void paintPending(HWND hwnd) {
     SendMessageA(hwnd, WM_PAINT, 0, 0);
     settle(hwnd);
 }

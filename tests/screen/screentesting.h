@@ -19,6 +19,9 @@ HWND childOfClass(HWND parent, const char* className);
 void settle(HWND hwnd);
 // Makes the window repaint itself now, from its display lists.
 void repaint(HWND hwnd);
+// Paints what the window was asked to repaint (if anything) on the window's own thread, now: once
+// it returns no paint is pending or running that could still change the window's pixels.
+void paintPending(HWND hwnd);
 // The pixel once the screen is up to date.
 COLORREF pixel(HWND hwnd, int x, int y);
 // Paints the whole client area white through a context of our own, as damage would.
