@@ -177,7 +177,7 @@ void postscript::setdoublesize() {
     yshift = -100.0f;
 }
 
-void postscript::writePoint(float x, float y, const char* op) {
+inline void postscript::writePoint(float x, float y, const char* op) {
     out.putHundredths(4.0 * x + 35.0);
     out.put(' ');
     out.putHundredths(4.0 * y + static_cast<double>(yorigin));
