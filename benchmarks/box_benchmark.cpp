@@ -74,8 +74,9 @@ void memory(const Run& run) {
                 "%.0f MB)\n",
                 run.peak / 1e3, inputMB, 2 * inputMB + 16);
     if (!peers::peakRestarts())
-        std::printf("  (Windows keeps one peak for the whole process: it includes the cases "
-                    "before)\n");
+        std::printf(
+            "  (the private bytes' peak of the whole process so far: Windows never restarts "
+            "it)\n");
 }
 
 // One case: ours, PLplot's and gnuplot's, then the files are removed.

@@ -7,7 +7,7 @@ namespace peers {
 // Processor seconds the process has used so far (user and system).
 double processorSeconds();
 
-// The peak resident memory (Windows: peak working set) of the process in kB, or -1.
+// The peak resident memory (Windows: peak private bytes) of the process in kB, or -1.
 long peakKilobytes();
 
 // Gives freed heap memory back and, where the system allows it (Linux), starts a new peak from
