@@ -1,6 +1,7 @@
 #include "peers.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #ifdef _WIN32
