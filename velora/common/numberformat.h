@@ -19,7 +19,7 @@ VELORA_API char* formatG(char* out, float value);
 VELORA_API char* formatLargeHundredths(char* out, double hundredths);
 
 // A value below 10,000 in decimal.
-inline char* formatBelowTenThousand(char* out, unsigned value) {
+inline char* formatSmall(char* out, unsigned value) {
     if (value >= 1000) *out++ = static_cast<char>('0' + value / 1000);
     if (value >= 100) *out++ = static_cast<char>('0' + value / 100 % 10);
     if (value >= 10) *out++ = static_cast<char>('0' + value / 10 % 10);
@@ -43,7 +43,7 @@ inline char* formatHundredths(char* out, double points) {
         *out++ = '-';
         magnitude = 0u - magnitude;
     }
-    out = formatBelowTenThousand(out, magnitude / 100);
+    out = formatSmall(out, magnitude / 100);
     const unsigned fraction = magnitude % 100;
     if (fraction != 0) {
         *out++ = '.';
