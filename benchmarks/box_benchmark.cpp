@@ -6,13 +6,12 @@
 #include <velora.h>
 
 #include "peers.h"
+#include "processfigures.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <functional>
-#include <malloc.h>
 #include <string>
 #include <vector>
 
@@ -20,18 +19,6 @@ namespace {
 
 constexpr int points = 1000000;
 constexpr int runs = 3;
-
-// The peak resident memory of the process in kB, and a way to start a new peak from here.
-long peakKilobytes() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmHWM:", 0) == 0) return std::atol(line.c_str() + 6);
-    return -1;
-}
-void restartPeak() {
-    malloc_trim(0);
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
 
 struct Run {
     double seconds;
@@ -50,7 +37,7 @@ double best(const std::function<double()>& measure) {
 
 // Our figure: a box of 110 by 75 units with automatic ticks on 0 ... 10 and -1.5 ... 1.5.
 Run velora(const std::function<void(boxclass&)>& series, const char* name) {
-    restartPeak();
+    peers::restartPeak();
     const auto start = peers::Clock::now();
     {
         desk page;
@@ -65,7 +52,7 @@ Run velora(const std::function<void(boxclass&)>& series, const char* name) {
         }
         page.close();
     }
-    return {peers::secondsSince(start), peakKilobytes()};
+    return {peers::secondsSince(start), peers::peakKilobytes()};
 }
 
 void row(const char* who, double seconds, const char* file) {
@@ -86,6 +73,10 @@ void memory(const Run& run) {
     std::printf("  velora peak memory %.1f MB (input arrays %.0f MB; bound 2 x input + 16 MB = "
                 "%.0f MB)\n",
                 run.peak / 1e3, inputMB, 2 * inputMB + 16);
+    if (!peers::peakRestarts())
+        std::printf(
+            "  (the private bytes' peak of the whole process so far: Windows never restarts "
+            "it)\n");
 }
 
 // One case: ours, PLplot's and gnuplot's, then the files are removed.

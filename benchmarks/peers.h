@@ -14,6 +14,9 @@ using Clock = std::chrono::steady_clock;
 // Size of a written file in bytes, 0 if it is missing.
 long fileSize(const char* name);
 
+// Whether a command line runs and succeeds here, its output discarded (on Windows into NUL).
+bool commandRuns(const std::string& command);
+
 inline double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }

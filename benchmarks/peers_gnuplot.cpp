@@ -4,10 +4,16 @@
 #include <cstdlib>
 #include <string>
 
+#ifdef _WIN32
+// The C runtime of Windows names them with an underscore.
+#define popen _popen
+#define pclose _pclose
+#endif
+
 namespace peers {
 
 bool haveGnuplot() {
-    return std::system("command -v gnuplot >/dev/null 2>&1") == 0;
+    return commandRuns("gnuplot --version");
 }
 
 void writeGnuplotData(const std::vector<double>& x, const std::vector<double>& y,

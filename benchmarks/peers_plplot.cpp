@@ -1,6 +1,7 @@
 #include "peers.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 #ifdef VELORA_HAVE_PLPLOT
 #include <plplot.h>
@@ -16,6 +17,15 @@ long fileSize(const char* name) {
         std::fclose(file);
     }
     return bytes;
+}
+
+bool commandRuns(const std::string& command) {
+#ifdef _WIN32
+    const char* quiet = " >NUL 2>&1";
+#else
+    const char* quiet = " >/dev/null 2>&1";
+#endif
+    return std::system((command + quiet).c_str()) == 0;
 }
 
 #ifdef VELORA_HAVE_PLPLOT

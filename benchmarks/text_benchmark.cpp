@@ -5,10 +5,10 @@
 #include <velora.h>
 
 #include "peers.h"
+#include "processfigures.h"
 
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <string>
 #include <vector>
 
@@ -40,7 +40,7 @@ constexpr long targetCharacters = 100000;
 // Writes lines in turn until the target is reached; returns seconds, including finishing the
 // file, and the processor seconds in `cpu` (the rest is waiting for the disk).
 double writeText(const char* name, long* characters, double* cpu) {
-    const std::clock_t cpuStart = std::clock();
+    const double cpuStart = peers::processorSeconds();
     const auto start = peers::Clock::now();
     desk page;
     page.setfontpath(VELORA_FONT_DIR);
@@ -60,7 +60,7 @@ double writeText(const char* name, long* characters, double* cpu) {
     }
     page.close();
     *characters = count;
-    *cpu = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
+    *cpu = peers::processorSeconds() - cpuStart;
     return peers::secondsSince(start);
 }
 

@@ -40,6 +40,13 @@ TEST(NumberFormat, CoordinatesAreCutTowardsZeroToHundredths) {
     EXPECT_EQ(hundredths(0.004), "0");
     EXPECT_EQ(hundredths(-0.004), "0");
     EXPECT_EQ(hundredths(12345678.9), "1.23457e+07");
+    // On both sides of a million hundredths, where the general form takes over.
+    EXPECT_EQ(hundredths(9999.999), "9999.99");
+    EXPECT_EQ(hundredths(-9999.999), "-9999.99");
+    EXPECT_EQ(hundredths(10000.0), "10000");
+    EXPECT_EQ(hundredths(-10000.009), "-10000");
+    EXPECT_EQ(hundredths(std::numeric_limits<double>::quiet_NaN()),
+              g(std::numeric_limits<float>::quiet_NaN()));
 }
 
 // The integer fast path must give exactly what the general form gives for the cut value.

@@ -2,47 +2,9 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstring>
 #include <limits>
 
 namespace velora {
-
-namespace {
-
-// "00" to "99": two digits at a time for the small integers of path coordinates.
-struct DigitPairs {
-    char text[200];
-    DigitPairs() {
-        for (int i = 0; i < 100; ++i) {
-            text[2 * i] = static_cast<char>('0' + i / 10);
-            text[2 * i + 1] = static_cast<char>('0' + i % 10);
-        }
-    }
-};
-const DigitPairs digitPairs;
-
-// A value below 10,000 in decimal.
-char* formatSmall(char* out, unsigned value) {
-    if (value >= 100) {
-        const unsigned high = value / 100;
-        if (high >= 10) {
-            std::memcpy(out, digitPairs.text + 2 * high, 2);
-            out += 2;
-        } else {
-            *out++ = static_cast<char>('0' + high);
-        }
-        std::memcpy(out, digitPairs.text + 2 * (value % 100), 2);
-        return out + 2;
-    }
-    if (value >= 10) {
-        std::memcpy(out, digitPairs.text + 2 * value, 2);
-        return out + 2;
-    }
-    *out++ = static_cast<char>('0' + value);
-    return out;
-}
-
-} // namespace
 
 char* formatInt(char* out, long long value) {
     return std::to_chars(out, out + numberTextCapacity, value).ptr;
@@ -52,26 +14,8 @@ char* formatG(char* out, float value) {
     return std::to_chars(out, out + numberTextCapacity, value, std::chars_format::general, 6).ptr;
 }
 
-char* formatHundredths(char* out, double points) {
-    const double hundredths = std::trunc(100.0 * points);
-    // Below a million hundredths the value has at most six significant digits, so the "%g" text
-    // is the exact decimal: integer part, then the hundredths without trailing zeros.
-    if (std::fabs(hundredths) < 1e6) {
-        long long k = static_cast<long long>(hundredths);
-        if (k < 0) {
-            *out++ = '-';
-            k = -k;
-        }
-        out = formatSmall(out, static_cast<unsigned>(k / 100));
-        const int fraction = static_cast<int>(k % 100);
-        if (fraction != 0) {
-            *out++ = '.';
-            *out++ = static_cast<char>('0' + fraction / 10);
-            if (fraction % 10 != 0) *out++ = static_cast<char>('0' + fraction % 10);
-        }
-        return out;
-    }
-    return formatG(out, static_cast<float>(hundredths / 100.0));
+char* formatLargeHundredths(char* out, double hundredths) {
+    return formatG(out, static_cast<float>(std::trunc(hundredths) / 100.0));
 }
 
 char* formatThousandths(char* out, long long thousandths, bool leadingZero) {

@@ -16,6 +16,8 @@ namespace {
 // The first reserved header line starts here; two lines of 49 blanks and CR LF follow.
 constexpr long reservedOffset = 25;
 constexpr std::size_t reservedBytes = 102;
+// A path operator and its line end, as in " l\r\n".
+constexpr std::size_t operatorBytes = 4;
 
 const char headerText[] = "%!PS-Adobe-2.0 EPSF-2.0\r\n"
                           "                                                 \r\n"
@@ -181,11 +183,12 @@ void postscript::setdoublesize() {
     yshift = -100.0f;
 }
 
-void postscript::writePoint(float x, float y, const char* op, std::size_t opLength) {
+inline void postscript::writePoint(float x, float y, const char* op) {
     out.putHundredths(4.0 * x + 35.0);
     out.put(' ');
     out.putHundredths(4.0 * y + static_cast<double>(yorigin));
-    out.write(op, opLength);
+    // A copy of known size is done in place, with no call to the runtime's memcpy.
+    out.write(op, operatorBytes);
     lastx = x;
     lasty = y;
     hasCurrentPoint = true;
@@ -193,20 +196,22 @@ void postscript::writePoint(float x, float y, const char* op, std::size_t opLeng
 
 void postscript::moveto(float x, float y) {
     y = static_cast<float>(static_cast<double>(y) + yshift);
-    writePoint(x, y, " m\r\n", 4);
+    writePoint(x, y, " m\r\n");
 }
 
 void postscript::lineto(float x, float y) {
     y = static_cast<float>(static_cast<double>(y) + yshift);
-    if (!hasCurrentPoint) writePoint(lastx, lasty, " m\r\n", 4);
+    if (!hasCurrentPoint) writePoint(lastx, lasty, " m\r\n");
     checkbb(lastx, lasty);
     checkbb(x, y);
-    writePoint(x, y, " l\r\n", 4);
+    writePoint(x, y, " l\r\n");
 }
 
 void postscript::pw(float w) {
     penwidth = w;
-    out.putG(static_cast<float>(static_cast<double>(w) * 1.75));
+    std::size_t length = 0;
+    const char* text = widthTexts.text(static_cast<float>(static_cast<double>(w) * 1.75), length);
+    out.write(text, length);
     out.put(" slw\r\n");
 }
 

@@ -4,6 +4,7 @@
 
 #include "common/api.h"
 #include "common/outputfile.h"
+#include "devices/recentnumbertexts.h"
 
 class bitmap;
 class bitmap24;
@@ -35,8 +36,8 @@ public:
 private:
     void in(char* name);
     void cl();
-    // Writes a move or line to a point whose y is already shifted.
-    void writePoint(float x, float y, const char* op, std::size_t opLength);
+    // Writes a move (" m\r\n") or line (" l\r\n") to a point whose y is already shifted.
+    void writePoint(float x, float y, const char* op);
     // Widens the box by the image rectangle and starts an image block: the picture comment,
     // size, placement and image operator. False, writing nothing, for an image without pixels.
     bool beginImage(float x1, float y1, float x2, float y2, int width, int height, bool colour);
@@ -54,6 +55,8 @@ private:
     // The sethsbcolor line of each colour, formatted once.
     char colourLines[16][40];
     unsigned char colourLineLengths[16];
+    // Text alternates between its pen width and the plain one at every character.
+    velora::RecentNumberTexts widthTexts;
     // PostScript has no current point after newpath and stroke; a line then starts with a move.
     bool hasCurrentPoint;
 };

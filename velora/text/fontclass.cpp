@@ -101,6 +101,10 @@ void fontclass::drawGlyph(float x, float y, const unsigned char* program, int co
     d.setcolor(color);
     bool penDown = false;
     float lastx = x, lasty = y;
+    // Locals in double, exactly as the members convert: each desk call below could change the
+    // members as far as the compiler knows, which would reload and convert them at every point.
+    const double a00 = m00, a01 = m01, a10 = m10, a11 = m11;
+    const double originX = x, originY = y, scale = s, lift = rise;
     for (int i = 0; i < velfont::maxPairs; ++i) {
         const unsigned char a = program[2 * i];
         const unsigned char b = program[2 * i + 1];
@@ -113,11 +117,11 @@ void fontclass::drawGlyph(float x, float y, const unsigned char* program, int co
             continue;
         }
         const double u = velfont::decode(a);
-        const double v = velfont::decode(b) + static_cast<double>(rise);
-        const int offsetX = truncatedOffset(u * m00 + v * m01);
-        const int offsetY = truncatedOffset(u * m10 + v * m11);
-        const float px = static_cast<float>(x + static_cast<double>(offsetX) * s);
-        const float py = static_cast<float>(y + static_cast<double>(offsetY) * s);
+        const double v = velfont::decode(b) + lift;
+        const int offsetX = truncatedOffset(u * a00 + v * a01);
+        const int offsetY = truncatedOffset(u * a10 + v * a11);
+        const float px = static_cast<float>(originX + static_cast<double>(offsetX) * scale);
+        const float py = static_cast<float>(originY + static_cast<double>(offsetY) * scale);
         if (penDown) {
             d.draw(px, py, -1);
             lastx = px;
