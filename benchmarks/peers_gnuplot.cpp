@@ -30,9 +30,8 @@ double gnuplotBox(const char* dataFile, bool squares, const char* file) {
 }
 
 double gnuplotBoxOn(const char* terminal, const char* dataFile, bool squares, const char* file) {
-    const std::string check =
-        std::string("echo 'set terminal ") + terminal + "' | gnuplot >/dev/null 2>&1";
-    if (std::system(check.c_str()) != 0) return -1.0;
+    // Only where this gnuplot has the terminal: gnuplot reports an unknown one by its status.
+    if (!commandRuns(std::string("gnuplot -e \"set terminal ") + terminal + "\"")) return -1.0;
     const std::string script = std::string("set terminal ") + terminal + "\n" + "set output '" +
                                file + "'\n" +
                                "set xlabel 'x'\nset ylabel 'y'\n"
