@@ -1,6 +1,5 @@
 #include "devices/pdfwriter.h"
 
-#include "common/endprocess.h"
 #include "common/numberformat.h"
 #include "devices/flate.h"
 #include "devices/picturepixels.h"
@@ -9,7 +8,6 @@
 
 #include <cmath>
 #include <cstring>
-#include <iostream>
 
 namespace {
 
@@ -41,12 +39,6 @@ std::string integer(long long value) {
 } // namespace
 
 pdfwriter::pdfwriter(char* name) : VectorPage("pdfwriter", name ? name : "") {
-    if (!out.open(temporaryName().c_str())) {
-        std::cerr << (name ? name : "")
-                  << " nicht ge\xf6"
-                     "ffnet\r\n";
-        velora::endProcess();
-    }
     // The comment of bytes above 127 marks the file as binary for programs that look.
     emit("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n");
     offsets.assign(firstFreeObject, 0);
@@ -59,11 +51,6 @@ pdfwriter::pdfwriter(char* name) : VectorPage("pdfwriter", name ? name : "") {
 
 pdfwriter::~pdfwriter() {
     finish();
-}
-
-void pdfwriter::emit(const char* text, std::size_t length) {
-    out.write(text, length);
-    written += static_cast<long long>(length);
 }
 
 void pdfwriter::selectPen() {
@@ -247,6 +234,5 @@ void pdfwriter::finish() {
     }
     emit("trailer\n<< /Size " + integer(static_cast<long long>(offsets.size())) +
          " /Root 3 0 R >>\nstartxref\n" + integer(xref) + "\n%%EOF\n");
-    out.close();
-    publish(written);
+    closeAndPublish();
 }

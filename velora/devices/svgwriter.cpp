@@ -1,13 +1,11 @@
 #include "devices/svgwriter.h"
 
-#include "common/endprocess.h"
 #include "common/numberformat.h"
 #include "devices/flate.h"
 #include "devices/picturepixels.h"
 
 #include <cmath>
 #include <cstring>
-#include <iostream>
 
 namespace {
 
@@ -49,12 +47,6 @@ char* pathNumber(char* at, long long thousandths) {
 } // namespace
 
 svgwriter::svgwriter(char* name) : VectorPage("svgwriter", name ? name : "") {
-    if (!out.open(temporaryName().c_str())) {
-        std::cerr << (name ? name : "")
-                  << " nicht ge\xf6"
-                     "ffnet\r\n";
-        velora::endProcess();
-    }
     emit(header, sizeof header - 1);
     reservedAt = written;
     emit(std::string(reservedBytes, ' ') + ">\n");
@@ -62,11 +54,6 @@ svgwriter::svgwriter(char* name) : VectorPage("svgwriter", name ? name : "") {
 
 svgwriter::~svgwriter() {
     finish();
-}
-
-void svgwriter::emit(const char* text, std::size_t length) {
-    out.write(text, length);
-    written += static_cast<long long>(length);
 }
 
 void svgwriter::closeGroup() {
@@ -141,6 +128,5 @@ void svgwriter::finish() {
                              '"';
     out.seek(static_cast<long>(reservedAt));
     out.write(size.data(), std::min(size.size(), reservedBytes));
-    out.close();
-    publish(written);
+    closeAndPublish();
 }

@@ -59,6 +59,12 @@ VectorPage::VectorPage(const char* prefix, const std::string& finalName)
         std::fclose(existing);
         std::remove(finalName.c_str());
     }
+    if (!out.open(temporary.c_str())) {
+        std::cerr << finalName
+                  << " nicht ge\xf6"
+                     "ffnet\r\n";
+        velora::endProcess();
+    }
 }
 
 VectorPage::~VectorPage() = default;
@@ -68,13 +74,19 @@ void VectorPage::fail(const std::string& text) const {
     velora::endProcess();
 }
 
-void VectorPage::publish(long long bytes) {
+void VectorPage::emit(const char* text, std::size_t length) {
+    out.write(text, length);
+    written += static_cast<long long>(length);
+}
+
+void VectorPage::closeAndPublish() {
+    out.close();
     long long size = -1;
     if (std::FILE* file = std::fopen(temporary.c_str(), "rb")) {
         if (std::fseek(file, 0, SEEK_END) == 0) size = std::ftell(file);
         std::fclose(file);
     }
-    if (size != bytes) {
+    if (size != written) {
         std::remove(temporary.c_str());
         fail(finalName + " nicht geschrieben!\r\n");
     }
