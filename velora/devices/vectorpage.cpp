@@ -1,6 +1,7 @@
 #include "devices/vectorpage.h"
 
 #include "common/endprocess.h"
+#include "devices/bmpname.h"
 #include "devices/picturepixels.h"
 
 #include <algorithm>
@@ -20,16 +21,6 @@ double pointsY(float y) {
 
 bool finite(float x, float y) {
     return std::isfinite(x) && std::isfinite(y);
-}
-
-// The BMP name the EPS writer opens for a picture file.
-std::string bmpName(const char* name) {
-    std::string result = name ? name : "";
-    if (result.size() > 4) {
-        const std::size_t dot = result.find('.', result.size() - 4);
-        if (dot != std::string::npos) result.erase(dot);
-    }
-    return result + ".bmp";
 }
 
 } // namespace
@@ -245,5 +236,5 @@ void VectorPage::pb(float x1, float y1, float x2, float y2, bitmap24& b) {
 }
 
 void VectorPage::sb(float x1, float y1, float x2, float y2, char name[]) {
-    place(velora::readBmpPicture(bmpName(name), prefix), x1, y1, x2, y2);
+    place(velora::readBmpPicture(velora::bmpName(name), prefix), x1, y1, x2, y2);
 }
