@@ -5,6 +5,8 @@
 // Every figure is the best of three runs, so that other work on the machine weighs less.
 #include <velora.h>
 
+#include "bestof.h"
+#include "boxfigure.h"
 #include "peers.h"
 #include "processfigures.h"
 
@@ -25,17 +27,7 @@ struct Run {
     long peak;
 };
 
-// The fastest of three runs of a measurement that returns its seconds (or -1).
-double best(const std::function<double()>& measure) {
-    double fastest = -1;
-    for (int i = 0; i < runs; ++i) {
-        const double seconds = measure();
-        if (seconds >= 0 && (fastest < 0 || seconds < fastest)) fastest = seconds;
-    }
-    return fastest;
-}
-
-// Our figure: a box of 110 by 75 units with automatic ticks on 0 ... 10 and -1.5 ... 1.5.
+// Our figure: the benchmark box around the series.
 Run velora(const std::function<void(boxclass&)>& series, const char* name) {
     peers::restartPeak();
     const auto start = peers::Clock::now();
@@ -45,9 +37,7 @@ Run velora(const std::function<void(boxclass&)>& series, const char* name) {
         page.open(EPS, name);
         {
             boxclass box(page);
-            box.init(16, 14, 126, 89, 1, 1);
-            box.dim(0, 10, -1.5f, 1.5f, 0, 0, 1, boxclass::TICKS_INSIDE);
-            box.label("time t (s)", "signal U (V)", 0.5f, 0, FONT_ROMAN, FONT_SANS);
+            initBenchmarkBox(box);
             series(box);
         }
         page.close();
@@ -99,7 +89,7 @@ void compare(const char* title, const std::vector<double>& x, const std::vector<
         if (run.seconds < 0 || one.seconds < run.seconds) run.seconds = one.seconds;
         if (one.peak > run.peak) run.peak = one.peak;
     }
-    const double plplotSeconds = best([&] {
+    const double plplotSeconds = bestOf(runs, [&] {
         return squares ? peers::plplotBoxSquares(x, y, plplot.c_str())
                        : peers::plplotBoxPolyline(x, y, plplot.c_str());
     });
@@ -107,7 +97,7 @@ void compare(const char* title, const std::vector<double>& x, const std::vector<
     if (peers::haveGnuplot()) {
         peers::writeGnuplotData(x, y, data.c_str());
         gnuplotSeconds =
-            best([&] { return peers::gnuplotBox(data.c_str(), squares, gnuplot.c_str()); });
+            bestOf(runs, [&] { return peers::gnuplotBox(data.c_str(), squares, gnuplot.c_str()); });
     }
     row("velora boxclass", run.seconds, ours.c_str());
     row("PLplot psc", plplotSeconds, plplot.c_str());
@@ -133,16 +123,7 @@ int main() {
     compare("(a) polyline of 1,000,000 points in a box with ticks and labels", x, y, false, 0.1);
 
     // (b) A cloud of points: a deterministic scatter around the same wave.
-    unsigned state = 12345;
-    const auto uniform = [&state] {
-        state = state * 1664525u + 1013904223u;
-        return (state >> 8) / 16777216.0;
-    };
-    for (int i = 0; i < points; ++i) {
-        const double t = 10.0 * uniform();
-        x[i] = t;
-        y[i] = std::exp(-t / 4) * std::cos(6 * t) + 0.3 * (uniform() + uniform() - 1);
-    }
+    scatterAroundWave(x, y);
     compare("(b) 1,000,000 squares in a box with ticks and labels", x, y, true, 0.5);
     return 0;
 }

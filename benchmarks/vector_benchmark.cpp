@@ -6,11 +6,12 @@
 // measurement.
 #include <velora.h>
 
+#include "bestof.h"
+#include "boxfigure.h"
 #include "peers.h"
 
 #include <cmath>
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,15 +19,6 @@ namespace {
 
 constexpr int points = 1000000;
 constexpr int runs = 3;
-
-double best(const std::function<double()>& measure) {
-    double fastest = -1;
-    for (int i = 0; i < runs; ++i) {
-        const double seconds = measure();
-        if (seconds >= 0 && (fastest < 0 || seconds < fastest)) fastest = seconds;
-    }
-    return fastest;
-}
 
 // Our figure, as the box benchmark draws it, on one device.
 double velora(int device, const char* name, const std::vector<double>& x,
@@ -37,9 +29,7 @@ double velora(int device, const char* name, const std::vector<double>& x,
     page.open(device, name);
     {
         boxclass box(page);
-        box.init(16, 14, 126, 89, 1, 1);
-        box.dim(0, 10, -1.5f, 1.5f, 0, 0, 1, boxclass::TICKS_INSIDE);
-        box.label("time t (s)", "signal U (V)", 0.5f, 0, FONT_ROMAN, FONT_SANS);
+        initBenchmarkBox(box);
         if (squares)
             box.showpoints(x.data(), y.data(), points, 3, 1, 0.3f);
         else
@@ -63,13 +53,13 @@ void compare(const char* title, const std::vector<double>& x, const std::vector<
              bool squares, bool withPeers) {
     std::printf("%s\n", title);
     const std::string base = squares ? "bench_vector_squares" : "bench_vector_line";
-    row("velora PDF", best([&] { return velora(PDF, base.c_str(), x, y, squares); }),
+    row("velora PDF", bestOf(runs, [&] { return velora(PDF, base.c_str(), x, y, squares); }),
         base + ".pdf");
-    row("velora SVG", best([&] { return velora(SVG, base.c_str(), x, y, squares); }),
+    row("velora SVG", bestOf(runs, [&] { return velora(SVG, base.c_str(), x, y, squares); }),
         base + ".svg");
     if (!withPeers) return;
     const auto plplot = [&](const char* device, const std::string& file) {
-        return best([&] {
+        return bestOf(runs, [&] {
             return squares ? peers::plplotBoxSquaresOn(device, x, y, file.c_str())
                            : peers::plplotBoxPolylineOn(device, x, y, file.c_str());
         });
@@ -80,8 +70,9 @@ void compare(const char* title, const std::vector<double>& x, const std::vector<
     const std::string data = base + ".dat";
     peers::writeGnuplotData(x, y, data.c_str());
     const auto gnuplot = [&](const char* terminal, const std::string& file) {
-        return best(
-            [&] { return peers::gnuplotBoxOn(terminal, data.c_str(), squares, file.c_str()); });
+        return bestOf(runs, [&] {
+            return peers::gnuplotBoxOn(terminal, data.c_str(), squares, file.c_str());
+        });
     };
     row("gnuplot pdfcairo (data from a file)", gnuplot("pdfcairo", base + "_gnuplot.pdf"),
         base + "_gnuplot.pdf");
@@ -107,16 +98,7 @@ int main() {
     compare("(a') the same wave with noise on every sample (the box benchmark's data)", x, y, false,
             false);
 
-    unsigned state = 12345;
-    const auto uniform = [&state] {
-        state = state * 1664525u + 1013904223u;
-        return (state >> 8) / 16777216.0;
-    };
-    for (int i = 0; i < points; ++i) {
-        const double t = 10.0 * uniform();
-        x[i] = t;
-        y[i] = std::exp(-t / 4) * std::cos(6 * t) + 0.3 * (uniform() + uniform() - 1);
-    }
+    scatterAroundWave(x, y);
     compare("(b) 1,000,000 squares in a box with ticks and labels", x, y, true, true);
     std::printf("  targets: PDF in at most gnuplot pdfcairo's time, under 15 MB\n");
     return 0;

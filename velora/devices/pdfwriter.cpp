@@ -1,15 +1,17 @@
 #include "devices/pdfwriter.h"
 
-#include "common/endprocess.h"
 #include "common/numberformat.h"
 #include "devices/flate.h"
+#include "devices/numbertext.h"
 #include "devices/picturepixels.h"
 
 #include <zlib.h>
 
 #include <cmath>
 #include <cstring>
-#include <iostream>
+
+using velora::integerText;
+using velora::numberText;
 
 namespace {
 
@@ -28,25 +30,9 @@ std::string objectName(char kind, int number) {
     return std::string(text, velora::formatInt(text + 2, number));
 }
 
-std::string number(double value) {
-    char text[velora::numberTextCapacity];
-    return std::string(text, velora::formatG(text, static_cast<float>(value)));
-}
-
-std::string integer(long long value) {
-    char text[velora::numberTextCapacity];
-    return std::string(text, velora::formatInt(text, value));
-}
-
 } // namespace
 
 pdfwriter::pdfwriter(char* name) : VectorPage("pdfwriter", name ? name : "") {
-    if (!out.open(temporaryName().c_str())) {
-        std::cerr << (name ? name : "")
-                  << " nicht ge\xf6"
-                     "ffnet\r\n";
-        velora::endProcess();
-    }
     // The comment of bytes above 127 marks the file as binary for programs that look.
     emit("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n");
     offsets.assign(firstFreeObject, 0);
@@ -61,21 +47,17 @@ pdfwriter::~pdfwriter() {
     finish();
 }
 
-void pdfwriter::emit(const char* text, std::size_t length) {
-    out.write(text, length);
-    written += static_cast<long long>(length);
-}
-
 void pdfwriter::selectPen() {
     if (colour != writtenColour) {
         writtenColour = colour;
         const double* rgb = colourTable[colour];
-        std::string line = number(rgb[0]) + ' ' + number(rgb[1]) + ' ' + number(rgb[2]) + " RG\n";
+        std::string line =
+            numberText(rgb[0]) + ' ' + numberText(rgb[1]) + ' ' + numberText(rgb[2]) + " RG\n";
         content->write(line.data(), line.size());
     }
     if (penwidth != writtenWidth) {
         writtenWidth = penwidth;
-        std::string line = number(std::fabs(penwidth * 1.75)) + " w\n";
+        std::string line = numberText(std::fabs(penwidth * 1.75)) + " w\n";
         content->write(line.data(), line.size());
     }
 }
@@ -162,7 +144,7 @@ bool pdfwriter::strokeByReference(const std::vector<velora::GridPoint>& points,
             velora::deflateBytes(reinterpret_cast<const unsigned char*>(outline.data()),
                                  outline.size(), Z_BEST_SPEED),
         });
-        xobjects += objectName('F', shape.form) + ' ' + integer(object) + " 0 R ";
+        xobjects += objectName('F', shape.form) + ' ' + integerText(object) + " 0 R ";
     }
     char text[3 * velora::numberTextCapacity + 32];
     char* at = text;
@@ -189,8 +171,8 @@ void pdfwriter::placePicture(const velora::PicturePixels& picture, double a, dou
                              double f) {
     ++images;
     const int object = static_cast<int>(offsets.size() + pending.size());
-    std::string dictionary = "/Type /XObject /Subtype /Image /Width " + integer(picture.width) +
-                             " /Height " + integer(picture.height) + " /BitsPerComponent 8";
+    std::string dictionary = "/Type /XObject /Subtype /Image /Width " + integerText(picture.width) +
+                             " /Height " + integerText(picture.height) + " /BitsPerComponent 8";
     if (picture.indexed) {
         dictionary += " /ColorSpace [/Indexed /DeviceRGB 255 <";
         static const char digits[] = "0123456789abcdef";
@@ -205,9 +187,9 @@ void pdfwriter::placePicture(const velora::PicturePixels& picture, double a, dou
     dictionary += " /Filter /FlateDecode";
     pending.push_back({dictionary, velora::deflateBytes(picture.rows.data(), picture.rows.size(),
                                                         Z_DEFAULT_COMPRESSION)});
-    xobjects += objectName('I', images) + ' ' + integer(object) + " 0 R ";
-    const std::string line = "q " + number(a) + " 0 0 " + number(d) + ' ' + number(e) + ' ' +
-                             number(f) + " cm " + objectName('I', images) + " Do Q\n";
+    xobjects += objectName('I', images) + ' ' + integerText(object) + " 0 R ";
+    const std::string line = "q " + numberText(a) + " 0 0 " + numberText(d) + ' ' + numberText(e) +
+                             ' ' + numberText(f) + " cm " + objectName('I', images) + " Do Q\n";
     content->write(line.data(), line.size());
 }
 
@@ -220,33 +202,33 @@ void pdfwriter::finish() {
             std::strlen("1 0 obj\n<< /Length 2 0 R /Filter /FlateDecode >>\nstream\n"));
     emit("\nendstream\nendobj\n");
     offsets[lengthObject] = written;
-    emit("2 0 obj\n" + integer(streamLength) + "\nendobj\n");
+    emit("2 0 obj\n" + integerText(streamLength) + "\nendobj\n");
     offsets[catalogObject] = written;
     emit("3 0 obj\n<< /Type /Catalog /Pages 4 0 R >>\nendobj\n");
     offsets[pagesObject] = written;
     emit("4 0 obj\n<< /Type /Pages /Kids [5 0 R] /Count 1 >>\nendobj\n");
     const PageBox box = pageBox();
     offsets[pageObject] = written;
-    emit("5 0 obj\n<< /Type /Page /Parent 4 0 R /MediaBox [" + number(box.llx) + ' ' +
-         number(box.lly) + ' ' + number(box.urx) + ' ' + number(box.ury) +
+    emit("5 0 obj\n<< /Type /Page /Parent 4 0 R /MediaBox [" + numberText(box.llx) + ' ' +
+         numberText(box.lly) + ' ' + numberText(box.urx) + ' ' + numberText(box.ury) +
          "] /Resources << /XObject << " + xobjects + ">> >> /Contents 1 0 R >>\nendobj\n");
     for (const PendingObject& object : pending) {
         offsets.push_back(written);
-        const std::string number = integer(static_cast<long long>(offsets.size() - 1));
+        const std::string number = integerText(static_cast<long long>(offsets.size() - 1));
         emit(number + " 0 obj\n<< " + object.dictionary + " /Length " +
-             integer(static_cast<long long>(object.data.size())) + " >>\nstream\n");
+             integerText(static_cast<long long>(object.data.size())) + " >>\nstream\n");
         emit(object.data);
         emit("\nendstream\nendobj\n");
     }
     const long long xref = written;
-    emit("xref\n0 " + integer(static_cast<long long>(offsets.size())) + "\n0000000000 65535 f\r\n");
+    emit("xref\n0 " + integerText(static_cast<long long>(offsets.size())) +
+         "\n0000000000 65535 f\r\n");
     for (std::size_t i = 1; i < offsets.size(); ++i) {
         char entry[21];
         std::snprintf(entry, sizeof entry, "%010lld 00000 n\r\n", offsets[i]);
         emit(entry, 20);
     }
-    emit("trailer\n<< /Size " + integer(static_cast<long long>(offsets.size())) +
-         " /Root 3 0 R >>\nstartxref\n" + integer(xref) + "\n%%EOF\n");
-    out.close();
-    publish(written);
+    emit("trailer\n<< /Size " + integerText(static_cast<long long>(offsets.size())) +
+         " /Root 3 0 R >>\nstartxref\n" + integerText(xref) + "\n%%EOF\n");
+    closeAndPublish();
 }

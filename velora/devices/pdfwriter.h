@@ -5,7 +5,6 @@
 // name and given its final name when the writer is deleted.
 #pragma once
 
-#include "common/outputfile.h"
 #include "devices/vectorpage.h"
 
 #include <memory>
@@ -35,8 +34,6 @@ private:
         std::string dictionary;
         std::string data;
     };
-    void emit(const char* text, std::size_t length);
-    void emit(const std::string& text) { emit(text.data(), text.size()); }
     void selectPen();
     void writePath(const std::vector<velora::GridPoint>& points,
                    const std::vector<Subpath>& subpaths, velora::GridPoint origin);
@@ -44,8 +41,6 @@ private:
                            const std::vector<Subpath>& subpaths);
     void finish();
 
-    velora::OutputFile out;
-    long long written = 0;
     std::unique_ptr<velora::FlateStream> content;
     std::vector<long long> offsets;
     std::vector<PendingObject> pending;

@@ -2,6 +2,7 @@
 #include "devices/postscript.h"
 
 #include "common/endprocess.h"
+#include "devices/bmpname.h"
 #include "image/bitmap.h"
 #include "image/bitmap24.h"
 #include "image/bmpformat.h"
@@ -25,17 +26,6 @@ struct HexDigits {
     }
 };
 const HexDigits hexDigits;
-
-// The BMP name the EPS writer opens: a '.' among the last four characters starts the extension
-// that ".bmp" replaces; short names get ".bmp" appended.
-std::string bmpName(const char* name) {
-    std::string result = name ? name : "";
-    if (result.size() > 4) {
-        const std::size_t dot = result.find('.', result.size() - 4);
-        if (dot != std::string::npos) result.erase(dot);
-    }
-    return result + ".bmp";
-}
 
 [[noreturn]] void failBitmap(std::FILE* file, const char* message) {
     if (file) std::fclose(file);
@@ -122,7 +112,7 @@ void postscript::pb(float x1, float y1, float x2, float y2, bitmap24& b) {
 }
 
 void postscript::sb(float x1, float y1, float x2, float y2, char name[]) {
-    const std::string file = bmpName(name);
+    const std::string file = velora::bmpName(name);
     std::FILE* in = std::fopen(file.c_str(), "rb");
     if (!in) {
         std::cout << "postscript::error : " << file

@@ -1,13 +1,15 @@
 #include "devices/svgwriter.h"
 
-#include "common/endprocess.h"
 #include "common/numberformat.h"
 #include "devices/flate.h"
+#include "devices/numbertext.h"
 #include "devices/picturepixels.h"
 
 #include <cmath>
 #include <cstring>
-#include <iostream>
+
+using velora::integerText;
+using velora::numberText;
 
 namespace {
 
@@ -17,21 +19,11 @@ const char header[] = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\
 // Blanks in the root element where its size and view box go at the end.
 constexpr std::size_t reservedBytes = 120;
 
-std::string number(double value) {
-    char text[velora::numberTextCapacity];
-    return std::string(text, velora::formatG(text, static_cast<float>(value)));
-}
-
-std::string integer(long long value) {
-    char text[velora::numberTextCapacity];
-    return std::string(text, velora::formatInt(text, value));
-}
-
 // Whole colours by name, the greys as exact percentages.
 std::string colourText(int colour) {
     const double* rgb = VectorPage::colourTable[colour];
     if (rgb[0] == rgb[1] && rgb[1] == rgb[2] && rgb[0] != 0.0 && rgb[0] != 1.0) {
-        const std::string percent = number(100.0 * rgb[0]) + '%';
+        const std::string percent = numberText(100.0 * rgb[0]) + '%';
         return "rgb(" + percent + ',' + percent + ',' + percent + ')';
     }
     std::string text = "#";
@@ -49,12 +41,6 @@ char* pathNumber(char* at, long long thousandths) {
 } // namespace
 
 svgwriter::svgwriter(char* name) : VectorPage("svgwriter", name ? name : "") {
-    if (!out.open(temporaryName().c_str())) {
-        std::cerr << (name ? name : "")
-                  << " nicht ge\xf6"
-                     "ffnet\r\n";
-        velora::endProcess();
-    }
     emit(header, sizeof header - 1);
     reservedAt = written;
     emit(std::string(reservedBytes, ' ') + ">\n");
@@ -62,11 +48,6 @@ svgwriter::svgwriter(char* name) : VectorPage("svgwriter", name ? name : "") {
 
 svgwriter::~svgwriter() {
     finish();
-}
-
-void svgwriter::emit(const char* text, std::size_t length) {
-    out.write(text, length);
-    written += static_cast<long long>(length);
 }
 
 void svgwriter::closeGroup() {
@@ -84,7 +65,7 @@ void svgwriter::strokePath(const std::vector<velora::GridPoint>& points,
         // A width of 0 is PostScript's thinnest line, one device pixel: at 300 dpi 0.24 point.
         const double width = penwidth != 0.0f ? std::fabs(penwidth * 1.75) : 0.24;
         emit("<g fill=\"none\" stroke=\"" + colourText(colour) + "\" stroke-width=\"" +
-             number(width) + "\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n");
+             numberText(width) + "\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n");
         groupOpen = true;
     }
     std::string d = "<path d=\"";
@@ -118,11 +99,11 @@ void svgwriter::placePicture(const velora::PicturePixels& picture, double a, dou
                              double f) {
     closeGroup();
     // Pixel (0, 0) is the picture's top left corner; the rows go down.
-    std::string element = "<image width=\"" + integer(picture.width) + "\" height=\"" +
-                          integer(picture.height) + "\" preserveAspectRatio=\"none\" " +
+    std::string element = "<image width=\"" + integerText(picture.width) + "\" height=\"" +
+                          integerText(picture.height) + "\" preserveAspectRatio=\"none\" " +
                           "image-rendering=\"optimizeSpeed\" transform=\"matrix(" +
-                          number(a / picture.width) + " 0 0 " + number(d / picture.height) + ' ' +
-                          number(e) + ' ' + number(-f - d) +
+                          numberText(a / picture.width) + " 0 0 " + numberText(d / picture.height) +
+                          ' ' + numberText(e) + ' ' + numberText(-f - d) +
                           ")\" xlink:href=\"data:image/png;base64,";
     velora::appendBase64(element, velora::encodePng(picture));
     element += "\"/>\n";
@@ -134,13 +115,12 @@ void svgwriter::finish() {
     closeGroup();
     emit("</svg>\n", 7);
     const PageBox box = pageBox();
-    const std::string width = number(static_cast<double>(box.urx) - box.llx),
-                      height = number(static_cast<double>(box.ury) - box.lly);
+    const std::string width = numberText(static_cast<double>(box.urx) - box.llx),
+                      height = numberText(static_cast<double>(box.ury) - box.lly);
     const std::string size = " width=\"" + width + "pt\" height=\"" + height + "pt\" viewBox=\"" +
-                             number(box.llx) + ' ' + number(-box.ury) + ' ' + width + ' ' + height +
-                             '"';
+                             numberText(box.llx) + ' ' + numberText(-box.ury) + ' ' + width + ' ' +
+                             height + '"';
     out.seek(static_cast<long>(reservedAt));
     out.write(size.data(), std::min(size.size(), reservedBytes));
-    out.close();
-    publish(written);
+    closeAndPublish();
 }

@@ -6,7 +6,6 @@
 // deleted.
 #pragma once
 
-#include "common/outputfile.h"
 #include "devices/vectorpage.h"
 
 #include <string>
@@ -25,13 +24,9 @@ protected:
                       double f) override;
 
 private:
-    void emit(const char* text, std::size_t length);
-    void emit(const std::string& text) { emit(text.data(), text.size()); }
     void closeGroup();
     void finish();
 
-    velora::OutputFile out;
-    long long written = 0;
     long long reservedAt = 0;
     bool groupOpen = false;
     int groupColour = -1;

@@ -1,6 +1,7 @@
 #include "devices/vectorpage.h"
 
 #include "common/endprocess.h"
+#include "devices/bmpname.h"
 #include "devices/picturepixels.h"
 
 #include <algorithm>
@@ -20,16 +21,6 @@ double pointsY(float y) {
 
 bool finite(float x, float y) {
     return std::isfinite(x) && std::isfinite(y);
-}
-
-// The BMP name the EPS writer opens for a picture file.
-std::string bmpName(const char* name) {
-    std::string result = name ? name : "";
-    if (result.size() > 4) {
-        const std::size_t dot = result.find('.', result.size() - 4);
-        if (dot != std::string::npos) result.erase(dot);
-    }
-    return result + ".bmp";
 }
 
 } // namespace
@@ -59,6 +50,12 @@ VectorPage::VectorPage(const char* prefix, const std::string& finalName)
         std::fclose(existing);
         std::remove(finalName.c_str());
     }
+    if (!out.open(temporary.c_str())) {
+        std::cerr << finalName
+                  << " nicht ge\xf6"
+                     "ffnet\r\n";
+        velora::endProcess();
+    }
 }
 
 VectorPage::~VectorPage() = default;
@@ -68,13 +65,19 @@ void VectorPage::fail(const std::string& text) const {
     velora::endProcess();
 }
 
-void VectorPage::publish(long long bytes) {
+void VectorPage::emit(const char* text, std::size_t length) {
+    out.write(text, length);
+    written += static_cast<long long>(length);
+}
+
+void VectorPage::closeAndPublish() {
+    out.close();
     long long size = -1;
     if (std::FILE* file = std::fopen(temporary.c_str(), "rb")) {
         if (std::fseek(file, 0, SEEK_END) == 0) size = std::ftell(file);
         std::fclose(file);
     }
-    if (size != bytes) {
+    if (size != written) {
         std::remove(temporary.c_str());
         fail(finalName + " nicht geschrieben!\r\n");
     }
@@ -233,5 +236,5 @@ void VectorPage::pb(float x1, float y1, float x2, float y2, bitmap24& b) {
 }
 
 void VectorPage::sb(float x1, float y1, float x2, float y2, char name[]) {
-    place(velora::readBmpPicture(bmpName(name), prefix), x1, y1, x2, y2);
+    place(velora::readBmpPicture(velora::bmpName(name), prefix), x1, y1, x2, y2);
 }

@@ -2,11 +2,13 @@
 // coordinates, maps them as the EPS writer does (4 points per unit from (35, 430)), keeps its
 // bounding box, and holds the current path until it is stroked, as PostScript does: a path is
 // stroked in the colour and width current at `st`, `np` drops it, and the file's end strokes
-// what is left. Paths are thinned by PolylineSimplifier on the way in. The writers turn strokes
-// and pictures into their own file format.
+// what is left. Paths are thinned by PolylineSimplifier on the way in. It also owns the file:
+// opened under a temporary name, every byte counted, renamed to its final name once complete.
+// The writers turn strokes and pictures into their own file format.
 #pragma once
 
 #include "common/api.h"
+#include "common/outputfile.h"
 #include "devices/polylinesimplifier.h"
 
 #include <string>
@@ -55,6 +57,7 @@ public:
 
 protected:
     // `prefix` names the writer in its messages ("pdfwriter"), `finalName` the file it makes.
+    // The file is opened at once under a temporary name; if it cannot be, the process ends.
     VectorPage(const char* prefix, const std::string& finalName);
 
     // A stroke of the current path in the current colour and width; the path is not empty.
@@ -68,18 +71,23 @@ protected:
     // finishing the file.
     void strokeRemainder();
     PageBox pageBox() const;
-    // The temporary name the file is written under, and renaming it to the final name.
-    const std::string& temporaryName() const { return temporary; }
-    // Checks that the closed temporary file holds `bytes` bytes, then gives it its final name; a
+    // Writes bytes to the file and counts them: the writers need byte offsets (PDF's
+    // cross-reference table, the SVG root element patched at the end).
+    void emit(const char* text, std::size_t length);
+    void emit(const std::string& text) { emit(text.data(), text.size()); }
+    // Closes the file, checks that it holds every byte emitted, then gives it its final name; a
     // short file ends the process with a message.
-    void publish(long long bytes);
-    // Ends the process after "<prefix>::error : <text>".
-    [[noreturn]] void fail(const std::string& text) const;
+    void closeAndPublish();
 
     int colour = 0;
     float penwidth = 0.3f;
+    velora::OutputFile out;
+    // The bytes emitted so far, the offset of the next one.
+    long long written = 0;
 
 private:
+    // Ends the process after "<prefix>::error : <text>".
+    [[noreturn]] void fail(const std::string& text) const;
     void checkbb(float x, float y);
     void finishSubpath();
     void startSubpath(float x, float y);
