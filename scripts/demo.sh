@@ -18,7 +18,7 @@ windows=mingw32
 wine_arch=win32
 wine_program=wine
 if ! wine_can_run_32bit; then
-    echo "== this machine cannot run 32-bit programs: the Windows demo runs on the 64-bit stand-in"
+    echo "== this machine cannot run 32-bit programs: the Windows demo runs in the 64-bit build"
     windows=mingw64
     wine_arch=win64
     wine_program=/usr/lib/wine/wine64

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes a picture of a running example for docs/images: the example is run in Wine's virtual
 # desktop (which draws the window frames) on an Xvfb display and grabbed with ImageMagick. Runs
-# the 32-bit build where this machine can, else the 64-bit stand-in. The screenshot scripts of
+# the 32-bit build where this machine can, else the 64-bit build. The screenshot scripts of
 # the single examples call this with their own timing and window size.
 #
 # screenshot-example.sh TARGET RUN_SECONDS DESKTOP GRAB_AFTER CROP PICTURE

@@ -17,8 +17,7 @@ wine_session_stop() {
     fi
 }
 
-# wine_session_start [win32|win64]: win32 for the product; win64 for the stand-in build on hosts
-# that cannot run 32-bit programs.
+# wine_session_start [win32|win64]: win32 for the 32-bit build, win64 for the 64-bit one.
 wine_session_start() {
     export WINEARCH="${1:-win32}"
     export WINEPREFIX="$velora_wine_cache/wineprefix-$WINEARCH"
