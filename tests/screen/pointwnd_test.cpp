@@ -80,6 +80,18 @@ TEST(PointWnd, ReportsInItsOwnUnitsAndPassesTheMouseOn) {
     EXPECT_EQ(screen.frameData().pointWnds->find(2).payload().getDimRect().xLeft, 7.0f);
 }
 
+// A program hands the desk its own instance, as its start function gets it: the frame's message
+// and point windows are made all the same.
+TEST(PointWnd, MadeAlsoUnderTheProgramsOwnInstance) {
+    std::string placement = placementForClient(60, 60, 320, 240);
+    InspectedScreen screen("own instance", placement.data(), GetModuleHandleA(nullptr));
+    EXPECT_NE(screen.deskMessage(), nullptr);
+    EXPECT_NE(screen.boxMessage(), nullptr);
+    HWND box = openPointWnd(screen, 0, 0, 100, 50);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(classOf(box), "PointWnd");
+}
+
 TEST(PointWnd, FollowsTheFrameWhenItGrows) {
     // Opened on a 320 x 240 frame over (50, 25)-(150, 125): 101 x 101 pixels; the frame grows
     // twice as large and so does the box, from its own corner scaled.

@@ -36,8 +36,9 @@ std::vector<int> itemsOf(PlotPuffer& list);
 // A screen device that lets the test read its window data.
 class InspectedScreen : public WinScr {
 public:
-    explicit InspectedScreen(const char* title = "test", char* placement = nullptr)
-        : WinScr(title, nullptr, placement) {}
+    explicit InspectedScreen(const char* title = "test", char* placement = nullptr,
+                             HINSTANCE instance = nullptr)
+        : WinScr(title, instance, placement) {}
     ~InspectedScreen() override { close(); }
     MainFrameData& frameData() { return data; }
     NumberedList<PlotPuffer>& layerList() { return layers; }
