@@ -22,12 +22,16 @@ void repaint(HWND hwnd) {
 }
 
 void paintPending(HWND hwnd) {
-    SendMessageA(hwnd, WM_PAINT, 0, 0);
+    // A paint running now has validated its region already: the message sent after it waits
+    // until that paint is over.
+    if (GetUpdateRect(hwnd, nullptr, FALSE)) SendMessageA(hwnd, WM_PAINT, 0, 0);
     settle(hwnd);
 }
 
 COLORREF pixel(HWND hwnd, int x, int y) {
-    settle(hwnd); // the window's thread puts live drawing that still waits on the screen first
+    // The window's thread puts live drawing that still waits on the screen first, and no paint
+    // is left to erase what is read.
+    paintPending(hwnd);
     HDC dc = GetDC(hwnd);
     const COLORREF colour = GetPixel(dc, x, y);
     ReleaseDC(hwnd, dc);
