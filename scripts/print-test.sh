@@ -17,9 +17,9 @@ skip() {
 source "$root/scripts/wine-session.sh"
 wine_can_run_32bit || skip "this machine cannot run 32-bit programs under Wine"
 for tool in cupsd lpadmin lpstat pdftoppm; do
-    command -v "$tool" >/dev/null 2>&1 || skip "$tool is missing (scripts/setup.sh installs cups, cups-pdf, poppler-utils)"
+    command -v "$tool" >/dev/null 2>&1 || skip "$tool is missing (scripts/setup.sh installs cups, printer-driver-cups-pdf, poppler-utils)"
 done
-[ -x /usr/lib/cups/backend/cups-pdf ] || skip "the cups-pdf backend is missing (package cups-pdf)"
+[ -x /usr/lib/cups/backend/cups-pdf ] || skip "the cups-pdf backend is missing (package printer-driver-cups-pdf)"
 [ -f "$build/bin/printer_tests.exe" ] || skip "build/mingw32 has no printer_tests.exe (build it first)"
 ppd=lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
 

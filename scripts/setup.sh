@@ -10,7 +10,7 @@ packages=(
     wine wine32:i386 wine64 fonts-wine xvfb xauth
     ghostscript imagemagick hp2xx hershey-fonts-data
     libplplot-dev
-    cups cups-pdf libcups2:i386
+    cups printer-driver-cups-pdf libcups2:i386
     zlib1g-dev libz-mingw-w64-dev
     qpdf libxml2-utils librsvg2-bin poppler-utils
     plplot-driver-cairo gnuplot-x11
