@@ -22,6 +22,8 @@ class LineSink {
 public:
     virtual ~LineSink() = default;
     virtual void polylines(const LinePoint* points, const unsigned long* counts, int lines) = 0;
+    // What was drawn should now be seen: a sink that draws off the screen shows it here.
+    virtual void present() {}
 };
 
 class VELORA_API LineBatch {

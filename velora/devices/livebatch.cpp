@@ -1,6 +1,6 @@
 #include "devices/livebatch.h"
 
-LiveBatch::LiveBatch(LineSink& sink) : batch(sink), waiting(false) {}
+LiveBatch::LiveBatch(LineSink& sink) : sink(sink), batch(sink), waiting(false) {}
 
 void LiveBatch::moveTo(int x, int y) {
     std::lock_guard<std::mutex> guard(lock);
@@ -15,23 +15,18 @@ void LiveBatch::lineTo(int x, int y) {
 
 void LiveBatch::sendLocked() {
     if (!batch.empty()) batch.flush();
-    waiting.store(false, std::memory_order_release);
 }
 
 void LiveBatch::flush() {
     if (!pending()) return;
     std::lock_guard<std::mutex> guard(lock);
     sendLocked();
+    sink.present();
+    waiting.store(false, std::memory_order_release);
 }
 
 std::unique_lock<std::mutex> LiveBatch::hold() {
     std::unique_lock<std::mutex> guard(lock);
     sendLocked();
     return guard;
-}
-
-void LiveBatch::setPointsPerCall(int points) {
-    std::lock_guard<std::mutex> guard(lock);
-    batch.setPointsPerCall(points);
-    waiting.store(false, std::memory_order_release);
 }

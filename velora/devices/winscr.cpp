@@ -1,10 +1,13 @@
 #include "devices/winscr.h"
 
 #include "common/endprocess.h"
+#include "devices/canvastarget.h"
 #include "devices/plotrecord.h"
 #include "image/bitmap.h"
 #include "image/bitmap24.h"
+#include "screen/buffertarget.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -43,14 +46,15 @@ std::string bitmapFileName(const char* name) {
 } // namespace
 
 WinScr::WinScr(const char* title, HINSTANCE instance, char* parameters)
-    : MainFrame(title, instance, parameters), hdc(nullptr), clientRect{}, bmpHeader{},
-      liveLines(nullptr), live(liveLines) {
+    : MainFrame(title, instance, parameters), hdc(nullptr), clientRect{}, bmpHeader{}, live(page) {
     HWND hwnd = *this;
     if (hwnd) {
         hdc = GetDC(hwnd);
         GetClientRect(hwnd, &clientRect);
-        liveLines.setContext(hdc);
-        SendMessageA(hwnd, liveBatchMessage, 0, reinterpret_cast<LPARAM>(&live));
+        page.resize(clientRect.right, clientRect.bottom);
+        page.showOn(hdc);
+        SendMessageA(hwnd, liveBatchMessage, reinterpret_cast<WPARAM>(&page),
+                     reinterpret_cast<LPARAM>(&live));
     }
     layers.payload().setHDC(hdc);
     data.xscale = static_cast<float>(clientRect.right / 1279.0);
@@ -135,10 +139,11 @@ void WinScr::pset(float x, float y, int colour) {
 
 void WinScr::selectPen(unsigned colour, int step) {
     const int total = step + data.penExtra;
-    live.setPointsPerCall(total > 0 ? LineBatch::widePenPoints : LineBatch::maxPoints);
+    const unsigned width = static_cast<unsigned>(total < 0 ? 0 : total);
     const auto guard = live.hold();
-    HPEN pen = firstPen.penFor(penTable, colour, static_cast<unsigned>(total < 0 ? 0 : total));
+    HPEN pen = firstPen.penFor(penTable, colour, width);
     if (hdc && pen) SelectObject(hdc, pen);
+    CanvasTarget::selectPen(page.raster(), colour, width);
 }
 
 void WinScr::setColor(unsigned colour) {
@@ -178,12 +183,11 @@ void WinScr::clearrec(float x1, float y1, float x2, float y2, ClearFlag flag) {
     const auto fill = [&] {
         if (!hdc) return;
         const auto guard = live.hold();
-        HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
-        HGDIOBJ previous = SelectObject(hdc, white);
-        Rectangle(hdc, pixels(x1, data.xscale), pixels(y1f, data.yscale), pixels(x2, data.xscale),
-                  pixels(y2f, data.yscale));
-        SelectObject(hdc, previous);
-        DeleteObject(white);
+        // Filled white and outlined with the current pen (colour 15 now).
+        page.raster().rectangle(pixels(x1, data.xscale), pixels(y1f, data.yscale),
+                                pixels(x2, data.xscale), pixels(y2f, data.yscale),
+                                RasterCanvas::rgb(255, 255, 255));
+        live.drawn();
     };
     switch (flag) {
     case CLEAR_AND_EMPTY: {
@@ -228,10 +232,8 @@ void WinScr::placeImage(float x1, float y1, float x2, float y2, int columns, int
     const int top = static_cast<int>((static_cast<double>(y1f) - h) * data.yscale);
     const int height = static_cast<int>(h * static_cast<double>(data.yscale)) + 1;
     const auto guard = live.hold();
-    SetStretchBltMode(hdc, HALFTONE);
-    SetBrushOrgEx(hdc, 0, 0, nullptr);
-    StretchDIBits(hdc, left, top, w, height, 0, 0, columns, rows, pixelRows,
-                  static_cast<const BITMAPINFO*>(infoHeader), DIB_RGB_COLORS, SRCCOPY);
+    BufferTarget::stretchImage(page, left, top, w, height, columns, rows, pixelRows, infoHeader);
+    live.drawn();
 }
 
 void WinScr::putbmp(float x1, float y1, float x2, float y2, bitmap& image) {
@@ -288,15 +290,9 @@ void WinScr::showbmp(float x1, float y1, float x2, float y2, const char* name) {
     const int h = static_cast<int>(static_cast<double>(y1f) * data.yscale - top);
     if (w + 1 <= 0 || h + 1 <= 0) return;
     const auto guard = live.hold();
-    HANDLE image = LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, w + 1, h + 1,
-                              LR_LOADFROMFILE | LR_CREATEDIBSECTION);
-    if (!image) return;
-    HDC memory = CreateCompatibleDC(hdc);
-    HGDIOBJ previous = SelectObject(memory, image);
-    BitBlt(hdc, static_cast<int>(left), static_cast<int>(top), w + 1, h + 1, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(image);
+    BufferTarget::loadFile(page, file.c_str(), static_cast<int>(left), static_cast<int>(top), w + 1,
+                           h + 1);
+    live.drawn();
 }
 
 PlotPuffer* WinScr::setPlotPuffer(unsigned layer) {

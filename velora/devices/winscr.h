@@ -1,17 +1,18 @@
 // WinScr: the screen device. Every command is carried out twice: drawn at once on the window
 // (live drawing, on the client's thread) and appended as a record to the current layer's display
 // list, from which the window repaints, prints and magnifies on its own thread. Coordinates are
-// a virtual page of 1280 x 960 units, y upwards. Lines are drawn in batches (LiveBatch) at the
-// pixels a repaint gives their records; the window's thread shows what waits a timer tick after
-// the last command at the latest, and flushLive() shows it at once.
+// a virtual page of 1280 x 960 units, y upwards. Live drawing goes into the window's page buffer,
+// lines in batches (LiveBatch), at the pixels a repaint gives their records; the window's thread
+// shows what changed a timer tick after the last command at the latest, and flushLive() shows it
+// at once.
 #pragma once
 
 #include "common/api.h"
 #include "devices/deviceflags.h"
 #include "devices/livebatch.h"
 #include "devices/plotrecord.h"
-#include "screen/devicecontextlines.h"
 #include "screen/mainframe.h"
+#include "screen/pagebuffer.h"
 
 class bitmap;
 class bitmap24;
@@ -84,6 +85,6 @@ private:
     HDC hdc;
     RECT clientRect;
     unsigned char bmpHeader[52];
-    DeviceContextLines liveLines;
+    PageBuffer page;
     LiveBatch live;
 };

@@ -265,6 +265,7 @@ LRESULT CALLBACK MainFrame::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     case liveBatchMessage:
         if (d) {
             d->live = reinterpret_cast<LiveBatch*>(lParam);
+            d->page = reinterpret_cast<PageBuffer*>(wParam);
             SetTimer(hwnd, liveTimer, liveTimerMilliseconds, nullptr);
         }
         break;
@@ -322,6 +323,7 @@ void MainFrame::sizeFkt(HWND hwnd, MainFrameData& d) {
         SetScrollInfo(hwnd, SB_VERT, &s, TRUE);
     }
     forEachPointWnd(d, [](PointWnd& window) { window.Size(); });
+    bufferOutOfStep(d);
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
@@ -341,6 +343,7 @@ void MainFrame::scrollFkt(HWND hwnd, MainFrameData& d, WPARAM request) {
     SetScrollInfo(hwnd, SB_VERT, &s, TRUE);
     GetScrollInfo(hwnd, SB_VERT, &s);
     if (s.nPos == d.lastScrollPos) return;
+    bufferOutOfStep(d);
     ScrollWindow(hwnd, 0, d.lastScrollPos - s.nPos, nullptr, nullptr);
     // Scrolling took the child windows along: the message windows go back to their places.
     if (isShown(d.tupelMsgWnd)) moveKeepingSize(handleOf(d.tupelMsgWnd), 0, 0);

@@ -18,7 +18,7 @@ class VELORA_API MainFrame : public WndExClass {
 public:
     // User messages of the window: open a point window (lParam a RECT*), give point window
     // wParam its range (lParam a FLOAT_RECT*), take over the screen device's live drawing
-    // (lParam a LiveBatch*).
+    // (lParam a LiveBatch*, wParam the PageBuffer it draws into).
     enum Message : UINT {
         pointBoxMessage = WM_USER + 1,
         pointBoxDimMessage = WM_USER + 2,
@@ -78,6 +78,10 @@ private:
 
     // The replays: the window from its display lists, and the same onto a printer context.
     static void Paint(HWND hwnd);
+    // The page buffer drawn afresh and copied to the window; false when it cannot be had.
+    static bool paintBuffer(HWND hwnd, HDC dc, const RECT& area, MainFrameData& d);
+    // The page buffer no longer matches the window (scrolled, resized) until the next repaint.
+    static void bufferOutOfStep(MainFrameData& d);
     static void Print(HDC printer, HWND hwnd);
     static void replay(HDC dc, MainFrameData& d, float xscale, float yscale, int penExtra);
 

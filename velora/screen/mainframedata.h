@@ -8,6 +8,7 @@
 
 class PenStack;
 class LiveBatch;
+class PageBuffer;
 class PlotPuffer;
 class PointWnd;
 class MessageWnd;
@@ -29,7 +30,9 @@ struct MainFrameData {
     // Kept for each window, so that two windows never disturb each other's clicks or scrolling.
     int lastScrollPos; // nPos at the last repaint or scroll
     int ignoreClick;   // 1: the next click only activated the window
-    // The screen device's live drawing, handed over by its message: the window's thread sends
-    // what waits and holds it while repainting. Null on a frame without one.
+    // The screen device's live drawing and the page buffer it draws into, handed over by its
+    // message: the window's thread shows what waits, and holds the batch's lock while it draws
+    // the page afresh. Null on a frame without them.
     LiveBatch* live;
+    PageBuffer* page;
 };

@@ -1,10 +1,15 @@
 // The main frame's two replays: the repaint of the window and the printout, both from the
-// display lists through one reader; they differ only in the device context and the scales.
+// display lists through one reader. The repaint draws the page buffer afresh (the pixels live
+// drawing draws too) and copies it to the window; the printout draws on the printer's context
+// at its scales.
 #include "screen/mainframe.h"
 
+#include "devices/livebatch.h"
 #include "devices/plotreplay.h"
 #include "devices/replaymapping.h"
+#include "screen/buffertarget.h"
 #include "screen/devicecontexttarget.h"
+#include "screen/pagebuffer.h"
 #include "screen/printer.h"
 
 namespace {
@@ -12,21 +17,58 @@ namespace {
 // The printed page spans this share of the printable width.
 constexpr double printedWidth = 0.94;
 
+void replayOnto(ReplayTarget& target, MainFrameData& d, float xscale, float yscale, int penExtra) {
+    const int scroll = d.scrollInfo.nPos - static_cast<int>(d.scrollInfo.nPage);
+    PlotReplay::run(*d.layers, ReplayMapping::window(xscale, yscale, d.listScale, penExtra, scroll),
+                    target);
+}
+
 } // namespace
 
 void MainFrame::replay(HDC dc, MainFrameData& d, float xscale, float yscale, int penExtra) {
-    const int scroll = d.scrollInfo.nPos - static_cast<int>(d.scrollInfo.nPage);
     DeviceContextTarget target(dc, *d.pens, d.penTablePtr);
-    PlotReplay::run(*d.layers, ReplayMapping::window(xscale, yscale, d.listScale, penExtra, scroll),
-                    target);
+    replayOnto(target, d, xscale, yscale, penExtra);
 }
 
 void MainFrame::Paint(HWND hwnd) {
     MainFrameData* d = getMainFrameData(hwnd);
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(hwnd, &paint);
-    if (d && dc) replay(dc, *d, d->xscale, d->yscale, d->penExtra);
+    if (d && dc && !paintBuffer(hwnd, dc, paint.rcPaint, *d))
+        replay(dc, *d, d->xscale, d->yscale, d->penExtra);
     EndPaint(hwnd, &paint);
+}
+
+bool MainFrame::paintBuffer(HWND hwnd, HDC dc, const RECT& area, MainFrameData& d) {
+    if (!d.live || !d.page) return false;
+    const auto guard = d.live->hold();
+    PageBuffer& page = *d.page;
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    // What live drawing put in the buffer and the window has not been shown yet goes to the
+    // window too, wherever it lies; all of the page when the window moved away from it.
+    const PixelBounds unshown = page.raster().takeChanged();
+    const bool inStep =
+        page.inStep() && page.width() == client.right && page.height() == client.bottom;
+    if (!page.resize(client.right, client.bottom)) return false;
+    {
+        BufferTarget target(page);
+        replayOnto(target, d, d.xscale, d.yscale, d.penExtra);
+    }
+    GdiFlush();
+    page.raster().takeChanged();
+    page.copyTo(dc, area);
+    page.setInStep(true);
+    page.raster().markChanged(inStep ? unshown : PixelBounds{0, 0, page.width(), page.height()});
+    page.present();
+    d.live->shown();
+    return true;
+}
+
+void MainFrame::bufferOutOfStep(MainFrameData& d) {
+    if (!d.live || !d.page) return;
+    const auto guard = d.live->hold();
+    d.page->setInStep(false);
 }
 
 void MainFrame::Print(HDC printer, HWND hwnd) {

@@ -2,7 +2,9 @@
 
 #include "devices/plotreplay.h"
 #include "devices/replaymapping.h"
+#include "screen/buffertarget.h"
 #include "screen/devicecontexttarget.h"
+#include "screen/pagebuffer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,8 +39,7 @@ PagePicture::PagePicture(HWND window, MainFrameData& data)
     scroll = -above;
 }
 
-void PagePicture::replay(HDC dc) const {
-    DeviceContextTarget target(dc, *data.pens, data.penTablePtr);
+void PagePicture::replay(ReplayTarget& target) const {
     PlotReplay::run(
         *data.layers,
         ReplayMapping::window(data.xscale, data.yscale, data.listScale, data.penExtra, scroll),
@@ -47,33 +48,26 @@ void PagePicture::replay(HDC dc) const {
 
 bool PagePicture::renderPixels(std::vector<unsigned char>& pixels) const {
     if (pageWidth <= 0 || pageHeight <= 0) return false;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = pageWidth;
-    info.bmiHeader.biHeight = -pageHeight; // rows from the top
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC memory = CreateCompatibleDC(nullptr);
-    HBITMAP section =
-        memory ? CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
-    bool drawn = false;
-    if (section && bits) {
-        HGDIOBJ previous = SelectObject(memory, section);
-        RECT all{0, 0, pageWidth, pageHeight};
-        FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        replay(memory);
-        GdiFlush();
-        const std::size_t size = static_cast<std::size_t>(stride()) * pageHeight;
-        pixels.assign(static_cast<const unsigned char*>(bits),
-                      static_cast<const unsigned char*>(bits) + size);
-        SelectObject(memory, previous);
-        drawn = true;
+    // Drawn as the window draws its own page buffer, so that the copy has the window's pixels.
+    PageBuffer page;
+    if (!page.resize(pageWidth, pageHeight)) return false;
+    {
+        BufferTarget target(page);
+        replay(target);
     }
-    if (section) DeleteObject(section);
-    if (memory) DeleteDC(memory);
-    return drawn;
+    GdiFlush();
+    const std::size_t row = static_cast<std::size_t>(stride());
+    pixels.assign(row * pageHeight, 0);
+    const std::uint32_t* from = page.rows();
+    for (int y = 0; y < pageHeight; ++y) {
+        unsigned char* to = pixels.data() + row * y;
+        for (int x = 0; x < pageWidth; ++x, ++from, to += 3) {
+            to[0] = static_cast<unsigned char>(*from);
+            to[1] = static_cast<unsigned char>(*from >> 8);
+            to[2] = static_cast<unsigned char>(*from >> 16);
+        }
+    }
+    return true;
 }
 
 bool PagePicture::renderPackedDib(std::vector<unsigned char>& dib) const {
@@ -121,6 +115,9 @@ HENHMETAFILE PagePicture::renderMetafile() const {
     SetViewportExtEx(dc, across, down, nullptr);
     RECT all{0, 0, pageWidth, pageHeight};
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    replay(dc);
+    {
+        DeviceContextTarget target(dc, *data.pens, data.penTablePtr);
+        replay(target);
+    }
     return CloseEnhMetaFile(dc);
 }

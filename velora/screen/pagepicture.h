@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+class ReplayTarget;
+
 #include <vector>
 
 class PagePicture {
@@ -30,7 +32,7 @@ public:
     HENHMETAFILE renderMetafile() const;
 
 private:
-    void replay(HDC dc) const;
+    void replay(ReplayTarget& target) const;
 
     HWND window;
     MainFrameData& data;

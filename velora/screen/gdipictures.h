@@ -1,0 +1,14 @@
+// The two ways a picture reaches a device context, shared by live drawing and every replay:
+// an image in memory stretched into a rectangle, and a BMP file loaded at a size and copied.
+#pragma once
+
+#include <windows.h>
+
+namespace gdipictures {
+
+void stretch(HDC dc, int left, int top, int width, int height, int columns, int rows,
+             const void* pixels, const void* infoHeader);
+// A file that cannot be loaded leaves its rectangle undrawn.
+void copyFile(HDC dc, const char* name, int left, int top, int width, int height);
+
+} // namespace gdipictures
