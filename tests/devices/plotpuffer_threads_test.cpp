@@ -16,7 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <chrono>
 #include <cstring>
 #include <thread>
 #include <vector>
@@ -118,8 +117,9 @@ TEST(PlotPufferThreads, LiveDrawingAndRepaintsWhileTheClientDrawsEndOnTheRepaint
     NumberedList<PlotPuffer> layers;
     PageSink screen;
     LiveBatch live(screen);
-    constexpr long lines = 300000;
+    constexpr long lines = 60000;
     std::atomic<bool> done{false};
+    std::atomic<long> progress{0};
     // One pixel a list unit, as the client below draws.
     const ReplayMapping mapping = ReplayMapping::window(4.0f, 4.0f, 4.0f, 0, 0);
 
@@ -135,10 +135,11 @@ TEST(PlotPufferThreads, LiveDrawingAndRepaintsWhileTheClientDrawsEndOnTheRepaint
             const float y = static_cast<float>((i * 7919) % 900) / 16.0f;
             plotrecord::appendPoint(list, PI_LINETO, x, y);
             live.lineTo(plotrecord::listUnits(x), plotrecord::listUnits(y));
-            if (i % 10000 == 0) {
+            progress.store(i);
+            if (i % 2000 == 0) {
                 const auto drawingSomethingElse = live.hold();
-                const int colour = static_cast<int>(i / 10000 % 16),
-                          step = static_cast<int>(i / 10000 % 3);
+                const int colour = static_cast<int>(i / 2000 % 16),
+                          step = static_cast<int>(i / 2000 % 3);
                 plotrecord::appendPen(list, colour, step);
                 CanvasTarget::selectPen(screen.canvas, static_cast<unsigned>(colour),
                                         static_cast<unsigned>(step));
@@ -149,16 +150,17 @@ TEST(PlotPufferThreads, LiveDrawingAndRepaintsWhileTheClientDrawsEndOnTheRepaint
 
     // The window's thread: shows what waits, as its timer does, and now and then repaints under
     // the lock, as a window does when uncovered.
-    long repaints = 0;
+    long repaints = 0, repaintedAt = 0;
     while (!done) {
         live.flush();
-        {
+        if (progress.load() >= repaintedAt + 5000) {
+            repaintedAt = progress.load();
             const auto repainting = live.hold();
             screen.repaint(layers, mapping);
             live.shown();
             ++repaints;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        std::this_thread::yield();
     }
     client.join();
     live.flush();

@@ -40,7 +40,8 @@ struct Drawing {
     // Where the lines are at the present client size.
     int middleY() { return static_cast<int>((959 - 479.5f) * screen.frameData().yscale); }
     int middleX() { return static_cast<int>(639.5f * screen.frameData().xscale); }
-    void expectShown() {
+    void expectShown(const char* when) {
+        SCOPED_TRACE(when);
         const SIZE size = clientSize(hwnd);
         EXPECT_EQ(pixel(hwnd, size.cx / 4, middleY()), red);
         EXPECT_EQ(pixel(hwnd, middleX(), size.cy / 4), blue);
@@ -53,11 +54,11 @@ struct Drawing {
 
 TEST(ScreenLive, DrawnAtOnceAndAgainFromTheDisplayLists) {
     Drawing drawing;
-    drawing.expectShown();
+    drawing.expectShown("drawn live");
     wipe(drawing.hwnd);
     EXPECT_EQ(pixel(drawing.hwnd, 160, drawing.middleY()), white);
     repaint(drawing.hwnd);
-    drawing.expectShown();
+    drawing.expectShown("repainted after a wipe");
 
     // Covered by another window, then uncovered.
     HWND cover = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "cover", WS_POPUP | WS_VISIBLE, 0, 0, 800,
@@ -67,14 +68,14 @@ TEST(ScreenLive, DrawnAtOnceAndAgainFromTheDisplayLists) {
     DestroyWindow(cover);
     settle(drawing.hwnd);
     repaint(drawing.hwnd);
-    drawing.expectShown();
+    drawing.expectShown("uncovered");
 
     // Resized: the drawing follows the new size; restored: the same pixels as before.
     SetWindowPos(drawing.hwnd, nullptr, 0, 0, 900, 700, SWP_NOMOVE | SWP_NOZORDER);
     settle(drawing.hwnd);
     repaint(drawing.hwnd);
     EXPECT_NE(clientSize(drawing.hwnd).cx, 640);
-    drawing.expectShown();
+    drawing.expectShown("resized");
     RECT frame{0, 0, 640, 480};
     AdjustWindowRectEx(&frame, 0x02CF0000, FALSE, 0x00020000);
     SetWindowPos(drawing.hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -82,7 +83,7 @@ TEST(ScreenLive, DrawnAtOnceAndAgainFromTheDisplayLists) {
     settle(drawing.hwnd);
     repaint(drawing.hwnd);
     EXPECT_EQ(clientSize(drawing.hwnd).cx, 640);
-    drawing.expectShown();
+    drawing.expectShown("restored");
 }
 
 TEST(ScreenLive, EmptyLayersRepaintTheBackgroundOnly) {
