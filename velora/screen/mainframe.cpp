@@ -206,6 +206,11 @@ LRESULT CALLBACK MainFrame::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     case WM_SETFOCUS:
         if (d && reinterpret_cast<HWND>(wParam) != hwnd) d->ignoreClick = 1;
         break;
+    case WM_ERASEBKGND:
+        // The paint copies the whole of its area from the page buffer: erasing first would only
+        // show white between the two.
+        if (d && d->live && d->page) return 1;
+        break;
     case WM_PAINT:
         if (d) paintFkt(hwnd, *d);
         break;

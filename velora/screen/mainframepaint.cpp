@@ -34,8 +34,15 @@ void MainFrame::Paint(HWND hwnd) {
     MainFrameData* d = getMainFrameData(hwnd);
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(hwnd, &paint);
-    if (d && dc && !paintBuffer(hwnd, dc, paint.rcPaint, *d))
+    if (d && dc && !paintBuffer(hwnd, dc, paint.rcPaint, *d)) {
+        // The window declined to erase, counting on the page buffer (see WM_ERASEBKGND).
+        if (d->live && d->page) {
+            auto brush = reinterpret_cast<HBRUSH>(GetClassLongPtrA(hwnd, GCLP_HBRBACKGROUND));
+            FillRect(dc, &paint.rcPaint,
+                     brush ? brush : static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        }
         replay(dc, *d, d->xscale, d->yscale, d->penExtra);
+    }
     EndPaint(hwnd, &paint);
 }
 
