@@ -1,6 +1,6 @@
 // CanvasTarget: a display-list replay drawn into pixels in memory (a RasterCanvas), through the
 // same line batch as live drawing, so that both give the same pixels. The screen's page buffer
-// draws its pictures with the window system (ScreenBufferTarget); here they are left out.
+// draws its pictures with the window system (BufferTarget); here they are left out.
 #pragma once
 
 #include "common/api.h"

@@ -10,7 +10,6 @@
 class VELORA_API DeviceContextLines : public LineSink {
 public:
     explicit DeviceContextLines(HDC dc) : dc(dc) {}
-    void setContext(HDC context) { dc = context; }
     void polylines(const LinePoint* points, const unsigned long* counts, int lines) override;
 
 private:
