@@ -39,7 +39,7 @@ TEST(Corel, LinesAndNumberForms) {
         writer.pa(9599.76f, 7200);
     }
     EXPECT_EQ(readFile("forms.plt"), "SP1\r\nPW0.3\r\nSP1\r\nSP16\r\nSP17\r\nPW1\r\nPW0.25\r\n"
-                                     "PW1e-05\r\nPU;\r\nPA720,-36\r\nPD;\r\nPA9599,7200\r\n\r\n");
+                                     "PW0.00001\r\nPU;\r\nPA720,-36\r\nPD;\r\nPA9599,7200\r\n\r\n");
     EXPECT_EQ(hp2xxProblems("forms.plt"), "");
 }
 
@@ -47,8 +47,8 @@ TEST(Corel, ReplacesAnExistingFile) {
     testing_support::writeFile("replaced.plt", "an old drawing that is longer than the new one");
     {
         corel writer(name("replaced.plt"));
-        // The old drawing goes at once; the new one carries the name only when it is finished.
-        EXPECT_FALSE(testing_support::fileExists("replaced.plt"));
+        // The old drawing stays until the new one, finished, takes its name.
+        EXPECT_EQ(readFile("replaced.plt"), "an old drawing that is longer than the new one");
         EXPECT_TRUE(testing_support::fileExists("replaced.plt.tmp"));
     }
     EXPECT_EQ(readFile("replaced.plt"), "SP1\r\nPW0.3\r\n\r\n");

@@ -3,8 +3,8 @@
 #include "image/bitmap.h"
 #include "image/bitmap24.h"
 
-#include "support/epsfiles.h"
 #include "support/bmpfiles.h"
+#include "support/epsfiles.h"
 #include "support/fatal.h"
 #include "support/testfiles.h"
 
@@ -137,42 +137,40 @@ TEST(PostScriptImage, BmpFileNamesTakeTheirExtensionFromTheLastFourCharacters) {
 }
 
 TEST(PostScriptImage, UnreadableBmpFilesEndWithTheirMessages) {
-    postscript writer(name("failures.eps"));
-    EXPECT_FATAL(writer.sb(0, 0, 1, 1, name("absent")),
-                 "^postscript::error : absent.bmp nicht ge\xf6"
-                 "ffnet!\r\n$");
+    // Each end removes the unfinished file: every failure has a writer of its own.
+    const auto place = [](const char* picture) {
+        postscript writer(name("failures.eps"));
+        writer.sb(0, 0, 1, 1, name(picture));
+    };
+    EXPECT_FATAL(place("absent"), "^postscript::error : absent.bmp nicht ge\xf6"
+                                  "ffnet!\r\n$");
     writeFile("magic.bmp", "PK" + std::string(60, '\0'));
-    EXPECT_FATAL(writer.sb(0, 0, 1, 1, name("magic")),
-                 "^postscript::error : kein Bitmap! 4b50\r\n$");
+    EXPECT_FATAL(place("magic"), "^postscript::error : kein Bitmap! 4b50\r\n$");
 
     BmpSpec good;
     good.rows = {std::string(8, 'a'), std::string(8, 'b')};
     BmpSpec offset = good;
     offset.dataOffset = 100;
     writeFile("offset.bmp", makeBmp(offset));
-    EXPECT_FATAL(writer.sb(0, 0, 1, 1, name("offset")),
-                 "^postscript::error  : Bitmap file format error\n$");
+    EXPECT_FATAL(place("offset"), "^postscript::error  : Bitmap file format error\n$");
     BmpSpec fourBits = good;
     fourBits.bitsPerPixel = 4;
     writeFile("fourbit.bmp", makeBmp(fourBits));
-    EXPECT_FATAL(writer.sb(0, 0, 1, 1, name("fourbit")), "^postscript::error : ung\xfc"
-                                                         "ltiges Bitmap Format!$");
+    EXPECT_FATAL(place("fourbit"), "^postscript::error : ung\xfc"
+                                   "ltiges Bitmap Format!$");
     BmpSpec wide = good;
     wide.width = 1032;
     wide.rows = {std::string(1032, 'w')};
     wide.height = 1;
     writeFile("wide.bmp", makeBmp(wide));
-    EXPECT_FATAL(writer.sb(0, 0, 1, 1, name("wide")),
-                 "^postscript::error : max 1024 Pixel Breite!\r\n$");
+    EXPECT_FATAL(place("wide"), "^postscript::error : max 1024 Pixel Breite!\r\n$");
     BmpSpec compressed = good;
     compressed.compression = 1;
     writeFile("packed.bmp", makeBmp(compressed));
-    EXPECT_FATAL(writer.sb(0, 0, 1, 1, name("packed")),
-                 "^postscript::error : ist kompremiert!\r\n$");
+    EXPECT_FATAL(place("packed"), "^postscript::error : ist kompremiert!\r\n$");
     // A height the file does not hold is refused, not read past the end.
     BmpSpec tall = good;
     tall.height = 1 << 30;
     writeFile("tall.bmp", makeBmp(tall));
-    EXPECT_FATAL(writer.sb(0, 0, 1, 1, name("tall")),
-                 "^postscript::error  : Bitmap file format error\n$");
+    EXPECT_FATAL(place("tall"), "^postscript::error  : Bitmap file format error\n$");
 }

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using eps_test::bodyOf;
 using eps_test::name;
 using testing_support::fileExists;
@@ -55,23 +57,26 @@ TEST(PostScript, WritesUnderTemporaryNameUntilFinished) {
     testing_support::writeFile("plot.eps", "old drawing");
     deviceselect devices(nullptr);
     devices.in(EPS, name("plot"), nullptr);
-    // The old file goes at once, before anything is drawn.
-    EXPECT_FALSE(fileExists("plot.eps"));
+    // The old file stays until the new one is complete, then the new one takes its place.
+    EXPECT_EQ(testing_support::readFile("plot.eps"), "old drawing");
     EXPECT_TRUE(fileExists("plot.tmp"));
     drawLine(devices);
     devices.cl();
-    EXPECT_TRUE(fileExists("plot.eps"));
+    EXPECT_NE(testing_support::readFile("plot.eps"), "old drawing");
     EXPECT_FALSE(fileExists("plot.tmp"));
 }
 
-TEST(PostScript, FileNameIsCutAtTheFirstDot) {
+TEST(PostScript, FileNameIsCutAtTheFirstDotOfItsLastComponent) {
     deviceselect devices(nullptr);
     devices.in(EPS, name("out.dat"), nullptr);
     devices.cl();
     EXPECT_TRUE(fileExists("out.eps"));
+    // Dots in folder names are no extensions.
+    std::filesystem::create_directories("a.b");
     devices.in(EPS, name("a.b/out"), nullptr);
     devices.cl();
-    EXPECT_TRUE(fileExists("a.eps"));
+    EXPECT_TRUE(fileExists("a.b/out.eps"));
+    EXPECT_FALSE(fileExists("a.eps"));
 }
 
 TEST(PostScript, LongFileNamesDoNotOverflow) {

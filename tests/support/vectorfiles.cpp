@@ -81,6 +81,11 @@ std::string pdfProblems(const std::string& pdfPath) {
     if (runCommand("qpdf --check " + quoted(pdfPath), &output) != 0 ||
         output.find("No syntax or stream encoding errors") == std::string::npos)
         return output.empty() ? "qpdf failed" : output;
+    // qpdf checks the structure; a viewer's parser also reads the content stream, and warns of
+    // any word that is no operator (the tail of a number in exponent form).
+    const int status =
+        runCommand("(pdftoppm -r 10 " + quoted(pdfPath) + " 2>&1 >/dev/null)", &output);
+    if (status != 0 || !output.empty()) return "pdftoppm: " + output;
     return "";
 }
 

@@ -12,8 +12,8 @@ namespace testing_support {
 // True when every program the checks need is installed (never under Wine).
 bool haveVectorTools();
 
-// Empty when qpdf --check, or xmllint --noout and rsvg-convert, accept the file; else what they
-// said.
+// Empty when qpdf --check and pdftoppm (without a word of warning), or xmllint --noout and
+// rsvg-convert, accept the file; else what they said.
 std::string pdfProblems(const std::string& pdfPath);
 std::string svgProblems(const std::string& svgPath);
 

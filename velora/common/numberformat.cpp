@@ -1,5 +1,6 @@
 #include "common/numberformat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -12,6 +13,17 @@ char* formatInt(char* out, long long value) {
 
 char* formatG(char* out, float value) {
     return std::to_chars(out, out + numberTextCapacity, value, std::chars_format::general, 6).ptr;
+}
+
+char* formatPlain(char* out, float value) {
+    char* end = formatG(out, value);
+    if (std::find(out, end, 'e') == end && std::isfinite(value)) return end;
+    // Plain digits of the shortest value that reads back as the float; even FLT_MAX takes 39.
+    if (!(std::fabs(value) >= 1e-9f) || !std::isfinite(value)) {
+        *out = '0';
+        return out + 1;
+    }
+    return std::to_chars(out, out + numberTextCapacity, value, std::chars_format::fixed).ptr;
 }
 
 char* formatLargeHundredths(char* out, double hundredths) {

@@ -14,6 +14,11 @@ VELORA_API char* formatInt(char* out, long long value);
 // The "%g" form with 6 significant digits: 35, 0.525, 568.32, 0.333333, 1e-05.
 VELORA_API char* formatG(char* out, float value);
 
+// The "%g" form where it has no exponent, else the value written out in plain decimal digits
+// (1.75e-05 gives 0.0000175; below 1e-9 in magnitude, 0): the numbers of formats that have no
+// exponent form, PDF and HPGL. A value that is not finite gives 0.
+VELORA_API char* formatPlain(char* out, float value);
+
 // The "%g" text of hundredths / 100 for hundredths of a million or more (or NaN): the rare case
 // of formatHundredths.
 VELORA_API char* formatLargeHundredths(char* out, double hundredths);

@@ -1,7 +1,8 @@
 // A buffered binary output file for the file devices: every byte of an EPS, HPGL or BMP file goes
 // through here, so lines end exactly as written and numbers never depend on the locale. A write,
 // flush or close that fails (a full disk) is never taken for success: the file is removed, the
-// writer's message names it, and the process ends.
+// writer's message names it, and the process ends. When the process ends, for whatever reason,
+// every file still open is unfinished: it is removed, and nothing is written to it afterwards.
 #pragma once
 
 #include "common/api.h"
@@ -24,8 +25,10 @@ public:
     // Creates or truncates the file; false if it cannot be created.
     bool open(const char* name);
     // Creates `temporaryName` for writing; close gives it `finalName` once every byte is written
-    // (an older file of that name goes then), so that a file the process could not finish never
-    // carries the final name. False if the temporary file cannot be created.
+    // (an older file of that name is replaced only then), so that a file the process could not
+    // finish never carries the final name, and an older one is never lost to a failed run. A
+    // folder of the final name is never replaced: the file fails. False if the temporary file
+    // cannot be created.
     bool openReplacing(const char* temporaryName, const char* finalName);
     bool isOpen() const { return file != nullptr; }
     // Writes what is buffered, then goes to a byte offset for patching.
@@ -53,10 +56,19 @@ public:
     }
     void putInt(long long value) { reserveNumber(formatInt(numberSlot(), value)); }
     void putG(float value) { reserveNumber(formatG(numberSlot(), value)); }
+    void putPlain(float value) { reserveNumber(formatPlain(numberSlot(), value)); }
     void putHundredths(double points) { reserveNumber(formatHundredths(numberSlot(), points)); }
+
+    // Called as the process ends: every file still open is closed and removed, and writes to it
+    // are dropped from then on.
+    static void abandonAll();
 
 private:
     static constexpr std::size_t capacity = 1 << 16;
+
+    // The files open in the process, for abandonAll.
+    void enlist();
+    void delist();
 
     void makeRoom(std::size_t length);
     void writeThrough(const char* text, std::size_t length);

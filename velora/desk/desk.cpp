@@ -73,6 +73,8 @@ void desk::setcolor(int col) {
 }
 
 void desk::setpenwidth(float w) {
+    // The devices keep their width for a value that is no usable number; so does the desk.
+    if (!usableWidth(w)) return;
     pw(w);
     penwidth = w;
 }

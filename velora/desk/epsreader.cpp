@@ -3,6 +3,8 @@
 // Pictures are read in desk/epspicture.cpp.
 #include "desk/epsimport.h"
 
+#include "common/filename.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -56,16 +58,6 @@ const int epsColourTable[16][3] = {
     {166, 1000, 1000}, {500, 1000, 1000}, {833, 1000, 1000}, {0, 0, 0},
     {0, 0, 125},       {0, 0, 250},       {0, 0, 375},       {0, 0, 500},
     {0, 0, 625},       {0, 0, 750},       {0, 0, 875},       {0, 0, 1000}};
-
-// The file an import reads: the extension of the file part becomes ".eps", so that plot,
-// plot.eps and plot.old.eps all name plot.eps. Dots in folder names are not extensions.
-std::string epsFileName(const char* name) {
-    std::string file = name ? name : "";
-    const std::size_t folderEnd = file.find_last_of("/\\");
-    const std::size_t dot = file.find('.', folderEnd == std::string::npos ? 0 : folderEnd + 1);
-    if (dot != std::string::npos) file.erase(dot);
-    return file + ".eps";
-}
 
 // Copies [from, to) into out, cut to the length of a label.
 void copyPart(char* out, const char* from, const char* to) {
@@ -148,7 +140,8 @@ void desk::showeps(const char* name) {
     delete[] epscolours;
     epscolours = new int[16 * 3];
     std::memcpy(epscolours, epsColourTable, sizeof epsColourTable);
-    const std::string file = epsFileName(name);
+    // plot, plot.eps and plot.old.eps all name plot.eps, as the EPS writer names its file.
+    const std::string file = velora::withExtension(name, ".eps");
     std::ifstream in(file, std::ios::binary);
     if (!in) std::cout << "# desk::showeps : error : unable to open file  " << file << std::endl;
     // A stream that did not open gives no line.

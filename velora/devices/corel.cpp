@@ -17,8 +17,7 @@ corel::~corel() {
 void corel::in(char* name) {
     const char* fileName = name ? name : "";
     // Written under a temporary name until finished, as the EPS file is; an older file of the
-    // name goes at once, so that it is never taken for the new drawing.
-    std::remove(fileName);
+    // name is replaced only by the finished file.
     const std::string temporary = std::string(fileName) + ".tmp";
     if (!out.openReplacing(temporary.c_str(), fileName)) {
         std::cout << "corel::error : " << fileName
@@ -43,7 +42,8 @@ void corel::sp(int col) {
 
 void corel::pw(float w) {
     out.put("PW");
-    out.putG(w);
+    // HPGL's numbers have no exponent.
+    out.putPlain(w);
     out.put("\r\n");
 }
 

@@ -1,5 +1,6 @@
 #include "devices/deviceselect.h"
 
+#include "common/filename.h"
 #include "devices/corel.h"
 #include "devices/errortexts.h"
 #include "devices/pdfwriter.h"
@@ -35,17 +36,26 @@ public:
 };
 #endif
 
+#include <cmath>
 #include <iostream>
 #include <string>
 
 namespace {
 
-// The file devices name their file after the text before its first '.'.
-std::string deviceFileName(const char* name, const char* extension) {
-    std::string result = name ? name : "";
-    const std::size_t dot = result.find('.');
-    if (dot != std::string::npos) result.erase(dot);
-    return result + extension;
+// Every device maps page units by at most 72 (the plotter's units): a coordinate or width beyond
+// this would overflow a float in some file, and NaN has no place at all. Such values are left out.
+constexpr float farthestValue = 1e36f;
+
+bool usable(float value) {
+    return std::fabs(value) <= farthestValue;
+}
+
+// A device is deleted only once its pointer is cleared: a device that fails while finishing its
+// file ends the process, and the exit may come back here through the desk's destructor.
+template <class Device> void deleteDevice(Device*& device) {
+    Device* going = device;
+    device = nullptr;
+    delete going;
 }
 
 // The open PDF and SVG writers, for a range-for; they take the EPS writer's commands.
@@ -78,7 +88,7 @@ deviceselect::deviceselect(HINSTANCE instance)
     : flags(0), devx(0.0f), devy(0.0f), xscale(0.0f), yscale(0.0f), pendown(0), winscr(nullptr),
       instance(instance), psfile(nullptr), pltfile(nullptr), pdffile(nullptr), svgfile(nullptr),
       pausedPsfile(nullptr), pausedPltfile(nullptr), pausedPdffile(nullptr), pausedSvgfile(nullptr),
-      paused(false), pausedX(0.0f), pausedY(0.0f), pausedPen(0) {}
+      paused(false), pausedX(0.0f), pausedY(0.0f), pausedPen(0), lineBroken(false) {}
 
 deviceselect::~deviceselect() {
     cl();
@@ -88,21 +98,22 @@ void deviceselect::in(DEVICE dev, char name[], char* posSize) {
     resumeFiles();
     flags = dev;
     pendown = 0;
+    lineBroken = false;
     if ((dev & SCREEN) && !winscr) openScreen(name, posSize);
     if ((dev & EPS) && !psfile) {
-        std::string file = deviceFileName(name, ".eps");
+        std::string file = velora::withExtension(name, ".eps");
         psfile = new postscript(file.data());
     }
     if ((dev & PLT) && !pltfile) {
-        std::string file = deviceFileName(name, ".plt");
+        std::string file = velora::withExtension(name, ".plt");
         pltfile = new corel(file.data());
     }
     if ((dev & PDF) && !pdffile) {
-        std::string file = deviceFileName(name, ".pdf");
+        std::string file = velora::withExtension(name, ".pdf");
         pdffile = new pdfwriter(file.data());
     }
     if ((dev & SVG) && !svgfile) {
-        std::string file = deviceFileName(name, ".svg");
+        std::string file = velora::withExtension(name, ".svg");
         svgfile = new svgwriter(file.data());
     }
     if (dev & DOUBLESIZE) setdoublesize();
@@ -173,12 +184,9 @@ void deviceselect::resumeFiles() {
 
 void deviceselect::cl() {
     resumeFiles();
-    delete winscr;
-    winscr = nullptr;
-    delete psfile;
-    psfile = nullptr;
-    delete pltfile;
-    pltfile = nullptr;
+    deleteDevice(winscr);
+    deleteDevice(psfile);
+    deleteDevice(pltfile);
     endVectorFiles();
 }
 
@@ -203,6 +211,18 @@ void deviceselect::pd() {
 }
 
 void deviceselect::pa(float x, float y) {
+    if (!usable(x) || !usable(y)) {
+        // The line breaks here: it goes on from the next usable point, never through a
+        // made-up one.
+        lineBroken = true;
+        return;
+    }
+    if (lineBroken && pendown) {
+        lineBroken = false;
+        resumeLineAt(x, y);
+        return;
+    }
+    lineBroken = false;
     devx = x;
     devy = y;
     if (psfile) {
@@ -221,12 +241,32 @@ void deviceselect::pa(float x, float y) {
     if (winscr && pendown) winscr->_lineTo(screenUnits(x, xscale), screenUnits(y, yscale));
 }
 
+void deviceselect::resumeLineAt(float x, float y) {
+    devx = x;
+    devy = y;
+    if (psfile) psfile->moveto(x, y);
+    for (VectorPage* page : pagesOf(pdffile, svgfile))
+        page->moveto(x, y);
+    if (pltfile) {
+        pltfile->pu();
+        pltfile->pa(plotterUnits(x), plotterUnits(y));
+        pltfile->pd();
+    }
+    if (winscr) winscr->_moveTo(screenUnits(x, xscale), screenUnits(y, yscale));
+}
+
 void deviceselect::pw(float w) {
+    // A width that is no usable number keeps the last one on every device.
+    if (!usable(w)) return;
     if (psfile) psfile->pw(w);
     for (VectorPage* page : pagesOf(pdffile, svgfile))
         page->pw(w);
     if (pltfile) pltfile->pw(w);
     if (winscr) winscr->setPenWidth(w);
+}
+
+bool deviceselect::usableWidth(float w) {
+    return usable(w);
 }
 
 void deviceselect::sp(int col) {
@@ -242,21 +282,19 @@ void deviceselect::cr(float x1, float y1, float x2, float y2, ClearFlag f) {
         winscr->clearrec(screenUnits(x1, xscale), screenUnits(y1, yscale), screenUnits(x2, xscale),
                          screenUnits(y2, yscale), f);
     // A file cannot be cleared: clearing ends it.
-    delete psfile;
-    psfile = nullptr;
-    delete pltfile;
-    pltfile = nullptr;
+    deleteDevice(psfile);
+    deleteDevice(pltfile);
     endVectorFiles();
 }
 
 void deviceselect::endVectorFiles() {
-    delete pdffile;
-    pdffile = nullptr;
-    delete svgfile;
-    svgfile = nullptr;
+    deleteDevice(pdffile);
+    deleteDevice(svgfile);
 }
 
 void deviceselect::sb(float x1, float y1, float x2, float y2, char name[]) {
+    // A picture is placed only where every device can say where.
+    if (!usable(x1) || !usable(y1) || !usable(x2) || !usable(y2)) return;
     if (psfile) psfile->sb(x1, y1, x2, y2, name);
     for (VectorPage* page : pagesOf(pdffile, svgfile))
         page->sb(x1, y1, x2, y2, name);
@@ -269,6 +307,7 @@ void deviceselect::sb(float x1, float y1, float x2, float y2, char name[]) {
 
 template <class Picture>
 void deviceselect::placePicture(float x1, float y1, float x2, float y2, Picture& b) {
+    if (!usable(x1) || !usable(y1) || !usable(x2) || !usable(y2)) return;
     if (psfile) psfile->pb(x1, y1, x2, y2, b);
     for (VectorPage* page : pagesOf(pdffile, svgfile))
         page->pb(x1, y1, x2, y2, b);

@@ -32,7 +32,10 @@ public:
 
     void pu();
     void pd();
+    // A point that is NaN, infinite or beyond any device's reach is left out, and a line drawn
+    // through it breaks there.
     void pa(float x, float y);
+    // A width that is no usable number keeps the last one.
     void pw(float w);
     void sp(int col);
     void cr(float x1, float y1, float x2, float y2, ClearFlag f);
@@ -65,6 +68,9 @@ public:
     void resumeFiles();
 
 protected:
+    // Whether pw takes the width.
+    static bool usableWidth(float w);
+
     DEVICE flags;
     float devx, devy;
     float xscale;
@@ -85,9 +91,13 @@ private:
     bool paused;
     float pausedX, pausedY;
     int pausedPen;
+    // A point was left out since the last one drawn to.
+    bool lineBroken;
 
     void setdoublesize();
     void setmaximize();
+    // The pen goes on drawing from (x, y) after a break in the line: a move on every device.
+    void resumeLineAt(float x, float y);
     // Finishes and deletes the PDF and SVG writers.
     void endVectorFiles();
     void openScreen(char name[], char* posSize);

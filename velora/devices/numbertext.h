@@ -14,6 +14,12 @@ inline std::string numberText(double value) {
     return std::string(text, formatG(text, static_cast<float>(value)));
 }
 
+// A number in plain decimal digits, as PDF's grammar has them: the "%g" form without exponent.
+inline std::string plainNumberText(double value) {
+    char text[numberTextCapacity];
+    return std::string(text, formatPlain(text, static_cast<float>(value)));
+}
+
 // Decimal integer.
 inline std::string integerText(long long value) {
     char text[numberTextCapacity];

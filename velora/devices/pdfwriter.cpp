@@ -11,7 +11,8 @@
 #include <cstring>
 
 using velora::integerText;
-using velora::numberText;
+// PDF's numbers have no exponent form.
+using velora::plainNumberText;
 
 namespace {
 
@@ -51,13 +52,13 @@ void pdfwriter::selectPen() {
     if (colour != writtenColour) {
         writtenColour = colour;
         const double* rgb = colourTable[colour];
-        std::string line =
-            numberText(rgb[0]) + ' ' + numberText(rgb[1]) + ' ' + numberText(rgb[2]) + " RG\n";
+        std::string line = plainNumberText(rgb[0]) + ' ' + plainNumberText(rgb[1]) + ' ' +
+                           plainNumberText(rgb[2]) + " RG\n";
         content->write(line.data(), line.size());
     }
     if (penwidth != writtenWidth) {
         writtenWidth = penwidth;
-        std::string line = numberText(std::fabs(penwidth * 1.75)) + " w\n";
+        std::string line = plainNumberText(std::fabs(penwidth * 1.75)) + " w\n";
         content->write(line.data(), line.size());
     }
 }
@@ -188,8 +189,9 @@ void pdfwriter::placePicture(const velora::PicturePixels& picture, double a, dou
     pending.push_back({dictionary, velora::deflateBytes(picture.rows.data(), picture.rows.size(),
                                                         Z_DEFAULT_COMPRESSION)});
     xobjects += objectName('I', images) + ' ' + integerText(object) + " 0 R ";
-    const std::string line = "q " + numberText(a) + " 0 0 " + numberText(d) + ' ' + numberText(e) +
-                             ' ' + numberText(f) + " cm " + objectName('I', images) + " Do Q\n";
+    const std::string line = "q " + plainNumberText(a) + " 0 0 " + plainNumberText(d) + ' ' +
+                             plainNumberText(e) + ' ' + plainNumberText(f) + " cm " +
+                             objectName('I', images) + " Do Q\n";
     content->write(line.data(), line.size());
 }
 
@@ -209,9 +211,10 @@ void pdfwriter::finish() {
     emit("4 0 obj\n<< /Type /Pages /Kids [5 0 R] /Count 1 >>\nendobj\n");
     const PageBox box = pageBox();
     offsets[pageObject] = written;
-    emit("5 0 obj\n<< /Type /Page /Parent 4 0 R /MediaBox [" + numberText(box.llx) + ' ' +
-         numberText(box.lly) + ' ' + numberText(box.urx) + ' ' + numberText(box.ury) +
-         "] /Resources << /XObject << " + xobjects + ">> >> /Contents 1 0 R >>\nendobj\n");
+    emit("5 0 obj\n<< /Type /Page /Parent 4 0 R /MediaBox [" + plainNumberText(box.llx) + ' ' +
+         plainNumberText(box.lly) + ' ' + plainNumberText(box.urx) + ' ' +
+         plainNumberText(box.ury) + "] /Resources << /XObject << " + xobjects +
+         ">> >> /Contents 1 0 R >>\nendobj\n");
     for (const PendingObject& object : pending) {
         offsets.push_back(written);
         const std::string number = integerText(static_cast<long long>(offsets.size() - 1));

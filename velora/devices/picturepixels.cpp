@@ -72,10 +72,7 @@ PicturePixels picturePixels(bitmap24& b) {
 PicturePixels readBmpPicture(const std::string& file, const std::string& prefix) {
     const std::string error = prefix + "::error : ";
     std::FILE* in = std::fopen(file.c_str(), "rb");
-    if (!in)
-        failBitmap(nullptr, error + file +
-                                " nicht ge\xf6"
-                                "ffnet!\r\n");
+    if (!in) failBitmap(nullptr, error + file + " nicht geöffnet!\r\n");
     unsigned char header[bmp::fileHeaderSize + bmp::infoHeaderSize] = {};
     const bool complete = std::fread(header, 1, sizeof header, in) == sizeof header;
     if (header[0] != 'B' || header[1] != 'M') {
@@ -90,7 +87,7 @@ PicturePixels readBmpPicture(const std::string& file, const std::string& prefix)
         failBitmap(in, formatError);
     const std::uint32_t bits = bmp::get16(header + bmp::bitsOffset);
     if (bmp::get16(header + bmp::planesOffset) != 1 || (bits != 8 && bits != 24))
-        failBitmap(in, error + "ung\xfcltiges Bitmap Format!");
+        failBitmap(in, error + "ungültiges Bitmap Format!");
     const long long width = bmp::getSigned32(header + bmp::widthOffset);
     if (width > 1024) failBitmap(in, error + "max 1024 Pixel Breite!\r\n");
     if (bmp::get32(header + bmp::compressionOffset) != 0)

@@ -1,6 +1,7 @@
 #include "devices/postscript.h"
 
 #include "common/endprocess.h"
+#include "common/filename.h"
 #include "image/bitmap.h"
 #include "image/bitmap24.h"
 
@@ -47,8 +48,9 @@ float clampForBox(double points) {
     return static_cast<float>(std::clamp(points, -9999.0, 99999.0));
 }
 
+// The name cut at the first `extension` in its last path component.
 std::string withoutExtension(const std::string& name, const char* extension) {
-    const std::size_t at = name.find(extension);
+    const std::size_t at = name.find(extension, velora::fileNameStart(name));
     return at == std::string::npos ? name : name.substr(0, at);
 }
 
@@ -118,11 +120,8 @@ void postscript::in(char* name) {
     bbymin = 480.0f;
     bbymax = 0.0f;
     yorigin = 430.0f;
+    // An older file of the name is replaced only by the finished file.
     const std::string given = name ? name : "";
-    if (std::FILE* existing = std::fopen(given.c_str(), "rb")) {
-        std::fclose(existing);
-        std::remove(given.c_str());
-    }
     const std::string temporary = withoutExtension(given, ".eps") + ".tmp";
     filename = new char[temporary.size() + 1];
     std::memcpy(filename, temporary.c_str(), temporary.size() + 1);
@@ -208,6 +207,8 @@ void postscript::lineto(float x, float y) {
 }
 
 void postscript::pw(float w) {
+    // A width the file's numbers cannot hold keeps the last one.
+    if (!std::isfinite(static_cast<float>(static_cast<double>(w) * 1.75))) return;
     penwidth = w;
     std::size_t length = 0;
     const char* text = widthTexts.text(static_cast<float>(static_cast<double>(w) * 1.75), length);

@@ -45,25 +45,14 @@ const double VectorPage::colourTable[16][3] = {{0, 0, 0},
 
 VectorPage::VectorPage(const char* prefix, const std::string& finalName)
     : prefix(prefix), finalName(finalName), temporary(finalName + ".tmp") {
-    // As with the EPS file, an old file of the name goes at once.
-    if (std::FILE* existing = std::fopen(finalName.c_str(), "rb")) {
-        std::fclose(existing);
-        std::remove(finalName.c_str());
-    }
-    if (!out.open(temporary.c_str())) {
-        std::cerr << finalName
-                  << " nicht ge\xf6"
-                     "ffnet\r\n";
+    if (!out.openReplacing(temporary.c_str(), finalName.c_str())) {
+        std::cerr << finalName << " nicht geöffnet\r\n";
         velora::endProcess();
     }
+    out.describeFailure((this->prefix + "::error : ").c_str(), finalName.c_str(), "\r\n");
 }
 
 VectorPage::~VectorPage() = default;
-
-void VectorPage::fail(const std::string& text) const {
-    std::cout << prefix << "::error : " << text;
-    velora::endProcess();
-}
 
 void VectorPage::emit(const char* text, std::size_t length) {
     out.write(text, length);
@@ -72,18 +61,6 @@ void VectorPage::emit(const char* text, std::size_t length) {
 
 void VectorPage::closeAndPublish() {
     out.close();
-    long long size = -1;
-    if (std::FILE* file = std::fopen(temporary.c_str(), "rb")) {
-        if (std::fseek(file, 0, SEEK_END) == 0) size = std::ftell(file);
-        std::fclose(file);
-    }
-    if (size != written) {
-        std::remove(temporary.c_str());
-        fail(finalName + " nicht geschrieben!\r\n");
-    }
-    std::remove(finalName.c_str());
-    if (std::rename(temporary.c_str(), finalName.c_str()) != 0)
-        fail(finalName + " nicht geschrieben!\r\n");
 }
 
 void VectorPage::setdoublesize() {

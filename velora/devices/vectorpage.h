@@ -75,8 +75,8 @@ protected:
     // cross-reference table, the SVG root element patched at the end).
     void emit(const char* text, std::size_t length);
     void emit(const std::string& text) { emit(text.data(), text.size()); }
-    // Closes the file, checks that it holds every byte emitted, then gives it its final name; a
-    // short file ends the process with a message.
+    // Closes the file and gives it its final name; a write that failed ends the process with
+    // the writer's message ("pdfwriter::error : figure.pdf nicht geschrieben").
     void closeAndPublish();
 
     int colour = 0;
@@ -86,8 +86,6 @@ protected:
     long long written = 0;
 
 private:
-    // Ends the process after "<prefix>::error : <text>".
-    [[noreturn]] void fail(const std::string& text) const;
     void checkbb(float x, float y);
     void finishSubpath();
     void startSubpath(float x, float y);
