@@ -25,7 +25,9 @@ DashedLine::DashedLine(desk& d, float dash, float gap, int colour, float visible
       vx2(visibleX2), vy2(visibleY2), dashLeft(dash), gapLeft(gap) {}
 
 bool DashedLine::usable(float dash, float gap) {
-    return std::isfinite(dash) && std::isfinite(gap) && dash > 0 &&
+    // A negative gap would walk the pattern backwards over its own dashes: the ink is that of a
+    // solid line, drawn in ever so many pieces.
+    return std::isfinite(dash) && std::isfinite(gap) && dash > 0 && gap >= 0 &&
            static_cast<double>(dash) + gap >= shortestPeriod;
 }
 
@@ -59,6 +61,12 @@ void DashedLine::to(float x, float y) {
         const double dx = static_cast<double>(x) - curx;
         const double dy = static_cast<double>(y) - cury;
         const double d = std::sqrt(dx * dx + dy * dy);
+        // A point that is no number, or infinitely far, breaks the line: nothing is drawn
+        // towards it, and the pattern starts afresh at the next point that is a number.
+        if (!std::isfinite(d)) {
+            start(x, y);
+            return;
+        }
         // Far outside the visible part, only where the pattern stands afterwards matters.
         if (gap > 0 && d > periodsWorthSkipping * (static_cast<double>(dash) + gap)) {
             const double fraction = entryFraction(x, y);

@@ -14,13 +14,15 @@ public:
     DashedLine(desk& d, float dash, float gap, int colour, float visibleX1, float visibleY1,
                float visibleX2, float visibleY2);
 
-    // Whether a pattern of these lengths can be walked: finite, a dash above 0 and a period
+    // Whether a pattern of these lengths can be walked: finite, a dash above 0, a gap not below
+    // 0 and a period
     // (dash + gap) long enough to be seen at all. Other patterns are drawn solid by the callers.
     static bool usable(float dash, float gap);
 
     // Moves to the first point with a full dash ahead.
     void start(float x, float y);
-    // Walks the pattern from the current point to (x, y).
+    // Walks the pattern from the current point to (x, y). A segment with an end that is not
+    // finite is left out, and the pattern starts again at the next point.
     void to(float x, float y);
 
 private:
