@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <string>
+
 using font_test::TextDesk;
 
 namespace {
@@ -79,6 +82,19 @@ TEST_F(Measure, OddMarkupAtTheEdges) {
     EXPECT_FLOAT_EQ(length("$I$I"), 24.0f);    // Greek I, then font 0 again
     EXPECT_FLOAT_EQ(length("$I$I", 1), 26.0f); // ... or the font given
     EXPECT_FLOAT_EQ(length("$I$I", 2), 28.0f); // $ in Greek stays Greek
+}
+
+TEST_F(Measure, UnclosedGroupsTakeTimeInProportionToTheText) {
+    // Each "^{" without its "}" once searched the rest of the text: a megabyte took 18 s.
+    std::string text;
+    for (int i = 0; i < 350000; ++i)
+        text += "I^{";
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FLOAT_EQ(length(text.c_str()) / 350000, 10.0f);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+    // The groups that are closed still end at their own braces: an unclosed one inside a group
+    // is empty there, and the first group ends at the first brace.
+    EXPECT_FLOAT_EQ(length("^{I^{I}I^{II}"), 2 * script + 10.0f + 2 * script);
 }
 
 TEST_F(Measure, FontArgumentSelectsTheFontByItsLowBits) {
