@@ -205,13 +205,16 @@ TEST(EpsPicture, SizesNoPictureCanHaveAreRejectedAndTheirRowsPassedOver) {
     }
 }
 
-TEST(EpsPicture, AWidthThatIsNoMultipleOf8EndsTheProcess) {
+TEST(EpsPicture, AWidthThatIsNoMultipleOf8IsLeftOutAndReadingGoesOn) {
     const import_test::InFolder folder("pictures-width12");
-    testing_support::writeFile("width12.eps", picture("12", "1", "width") + "000000\r\n");
-    EXPECT_FATAL(
-        {
-            desk d;
-            d.showeps("width12");
-        },
-        "BMP: width must be a multiple of 8!");
+    const std::string expected = nextPicture();
+    testing::internal::CaptureStdout();
+    const std::string body =
+        imported("width12", m + picture("12", "1", "12") + "0102030405060708090a0b0c\r\n" +
+                                "grestore\r\n115 510 m\n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "# desk::showeps : Fehler : Bildbreite 12 ist kein Vielfaches von 8, das Bild wird "
+              "ausgelassen\n");
+    EXPECT_FALSE(fileExists(expected));
+    EXPECT_EQ(body, "115 510 m\r\n");
 }

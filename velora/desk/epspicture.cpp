@@ -109,6 +109,14 @@ void desk::readEpsPicture(EpsImport& s, bool colour) {
             skipChars(s.in, rowChars);
         return;
     }
+    // Pictures in memory are a multiple of 8 pixels wide; a file may hold any width.
+    if (w % 8 != 0) {
+        std::cout << "# desk::showeps : Fehler : Bildbreite " << w
+                  << " ist kein Vielfaches von 8, das Bild wird ausgelassen" << std::endl;
+        for (int r = 0; r < h && s.in.good(); ++r)
+            skipChars(s.in, rowChars);
+        return;
+    }
     // A picture is made only of pixels the file holds: what is saved and written again stays
     // within a small multiple of what was read. A row string shorter than the width leaves the
     // picture out; a longer one is cut.
