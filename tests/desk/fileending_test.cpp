@@ -20,19 +20,6 @@ namespace {
 constexpr int everyFile = EPS | PLT | PDF | SVG;
 const char* const extensions[] = {".eps", ".plt", ".pdf", ".svg"};
 
-void drawLines(desk& d, int count) {
-    for (int i = 0; i < count; ++i)
-        d.line(static_cast<float>(i % 97), 10, 50, static_cast<float>(i % 89), i % 16);
-}
-
-void expectNoFileOf(const std::string& name) {
-    for (const char* extension : extensions) {
-        EXPECT_FALSE(fileExists(name + extension)) << name + extension;
-        EXPECT_FALSE(fileExists(name + extension + ".tmp")) << name + extension + ".tmp";
-    }
-    EXPECT_FALSE(fileExists(name + ".tmp"));
-}
-
 } // namespace
 
 TEST(FileEnding, NamesTakeTheirExtensionFromTheLastPathComponent) {
@@ -86,11 +73,28 @@ TEST(FileEnding, AFolderUnderTheFinalNameIsNeverRemoved) {
 }
 
 #ifndef _WIN32
+namespace {
+
+void drawLines(desk& d, int count) {
+    for (int i = 0; i < count; ++i)
+        d.line(static_cast<float>(i % 97), 10, 50, static_cast<float>(i % 89), i % 16);
+}
+
+void expectNoFileOf(const std::string& name) {
+    for (const char* extension : extensions) {
+        EXPECT_FALSE(fileExists(name + extension)) << name + extension;
+        EXPECT_FALSE(fileExists(name + extension + ".tmp")) << name + extension + ".tmp";
+    }
+    EXPECT_FALSE(fileExists(name + ".tmp"));
+}
+
 // Writes to /dev/full fail as on a full disk: a temporary name linked there makes one file fail.
 void failingTemporaryFile(const std::string& name) {
     std::filesystem::remove(name);
     std::filesystem::create_symlink("/dev/full", name);
 }
+
+} // namespace
 
 TEST(FileEnding, AFailedRunKeepsTheOlderFileAndLeavesNothingUnfinished) {
     testing_support::writeFile("kept.eps", "an older drawing");
