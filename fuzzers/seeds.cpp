@@ -1,7 +1,9 @@
 // Writes the seed corpora of the fuzz harnesses from the library's own output: EPS files the
-// desk writes, BMP files the images save, and pieces of the generated font file.
+// desk writes, BMP files the images save, pieces of the generated font file, and the programs
+// of the drawing harness (drawingseeds.cpp).
 // Usage: fuzz_seeds <corpus folder> <Velfont.bin>
 #include "desk/desk.h"
+#include "drawingseeds.h"
 #include "image/bitmap.h"
 #include "image/bitmap24.h"
 #include "plot/symbol.h"
@@ -168,5 +170,6 @@ int main(int argc, char** argv) {
     writeEpsSeeds();
     writeBmpSeeds();
     writeFontSeeds(fontFile);
+    writeDrawingSeeds(corpus);
     return 0;
 }

@@ -2,12 +2,13 @@
 # Fuzzes the files the library reads, one harness at a time (the machine is shared):
 #   scripts/fuzz.sh [seconds] [kind ...]   each harness for `seconds` (default 600)
 #   scripts/fuzz.sh replay                 each harness once over its checked-in corpus
-# Kinds: eps bitmap bitmap24 font. New inputs go to build/fuzz/corpus/<kind>, crashes to
+# Kinds: eps bitmap bitmap24 font, and drawing (a program of drawing calls whose every file is
+# checked). New inputs go to build/fuzz/corpus/<kind>, crashes to
 # build/fuzz/artifacts/<kind>; a crash input, once mended, belongs in fuzzers/corpus/<kind>.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
-all_kinds=(eps bitmap bitmap24 font)
+all_kinds=(eps bitmap bitmap24 font drawing)
 
 build() {
     local log=build/fuzz-build.log
@@ -22,7 +23,8 @@ if [ "${1:-}" = replay ]; then
     failed=0
     for kind in "${all_kinds[@]}"; do
         log=build/fuzz/replay-$kind.log
-        if build/fuzz/bin/fuzz_$kind -runs=0 "fuzzers/corpus/$kind" >"$log" 2>&1; then
+        # A seed that hangs fails the replay instead of holding up the run.
+        if build/fuzz/bin/fuzz_$kind -runs=0 -timeout=60 "fuzzers/corpus/$kind" >"$log" 2>&1; then
             echo "fuzz_$kind: $(ls "fuzzers/corpus/$kind" | wc -l) inputs replayed, $(grep -o 'cov: [0-9]*' "$log" | tail -n 1)"
         else
             tail -n 30 "$log"
@@ -30,6 +32,8 @@ if [ "${1:-}" = replay ]; then
             failed=1
         fi
     done
+    # The drawing harness's file checks tell good files from bad ones.
+    build/fuzz/bin/fuzz_file_checks_test || failed=1
     exit $failed
 fi
 
