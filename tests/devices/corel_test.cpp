@@ -37,9 +37,15 @@ TEST(Corel, LinesAndNumberForms) {
         writer.pa(720.9f, -36.7f);
         writer.pd();
         writer.pa(9599.76f, 7200);
+        // Beyond HP-GL/2's numbers: written at its limit.
+        writer.sp(2147483647);
+        writer.pw(1e27f);
+        writer.pa(1e20f, -1e20f);
     }
     EXPECT_EQ(readFile("forms.plt"), "SP1\r\nPW0.3\r\nSP1\r\nSP16\r\nSP17\r\nPW1\r\nPW0.25\r\n"
-                                     "PW0.00001\r\nPU;\r\nPA720,-36\r\nPD;\r\nPA9599,7200\r\n\r\n");
+                                     "PW0.00001\r\nPU;\r\nPA720,-36\r\nPD;\r\nPA9599,7200\r\n"
+                                     "SP1073741823\r\nPW1000000000\r\n"
+                                     "PA1073741823,-1073741823\r\n\r\n");
     EXPECT_EQ(hp2xxProblems("forms.plt"), "");
 }
 

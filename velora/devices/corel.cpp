@@ -2,9 +2,25 @@
 
 #include "common/endprocess.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <string>
+
+namespace {
+
+// HP-GL/2 takes numbers up to 2^30 - 1 in magnitude; a plotter rejects larger ones. Pens beyond
+// the palette and points far off the page are written at that limit.
+constexpr long long hpglLimit = (1LL << 30) - 1;
+
+long long withinHpglRange(long long value) {
+    return std::clamp(value, -hpglLimit, hpglLimit);
+}
+
+// The widest pen in millimetres the file writes; exact as a float, unlike 2^30 - 1.
+constexpr float widestPen = 1e9f;
+
+} // namespace
 
 corel::corel(char* name) {
     in(name);
@@ -36,14 +52,14 @@ void corel::cl() {
 
 void corel::sp(int col) {
     out.put("SP");
-    out.putInt(static_cast<long long>(col) + 1);
+    out.putInt(withinHpglRange(static_cast<long long>(col) + 1));
     out.put("\r\n");
 }
 
 void corel::pw(float w) {
     out.put("PW");
     // HPGL's numbers have no exponent.
-    out.putPlain(w);
+    out.putPlain(std::clamp(w, -widestPen, widestPen));
     out.put("\r\n");
 }
 
@@ -57,9 +73,9 @@ void corel::pd() {
 
 void corel::pa(float x, float y) {
     out.put("PA");
-    out.putInt(velora::truncateToInt(x));
+    out.putInt(withinHpglRange(velora::truncateToInt(x)));
     out.put(',');
-    out.putInt(velora::truncateToInt(y));
+    out.putInt(withinHpglRange(velora::truncateToInt(y)));
     out.put("\r\n");
 }
 
