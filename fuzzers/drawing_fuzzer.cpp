@@ -42,24 +42,30 @@ constexpr Range widthRange{0, 3};
 constexpr Range alignRange{-1.5, 1.5};
 constexpr Range fillRange{0, 1};
 constexpr Range boxWidthRange{10, 140};
-constexpr Range boxHeightRange{10, 100};
+constexpr Range boxHeightRange{20, 100};
 constexpr Range spanRange{0.01, 100};
 constexpr Range tickCountRange{1, 20};
-// Dashes below 0.3 of the period in boxes lower than 10 units would make periods so short that
+// Dashes below 0.3 of the period in boxes lower than 20 units would make periods so short that
 // one segment across a box legitimately gives thousands of pieces.
 constexpr Range dashRange{0.3, 1};
+constexpr int maxDashedPoints = 16;
 
-// The size bound. Each call is charged units for what it may legitimately write: one for a
-// primitive, and for a series, a text or the tick labels units in proportion to their items, a
-// unit being about the output of one symbol outline or one glyph on every device. Measured on
-// the largest legitimate calls of the generator above (boxes at least 10 units high, dashes of
-// at least 0.3, at most 20 ticks an axis, 64 elements, 4096 bytes of text), no file took more
-// than a quarter of the bound: a file beyond it comes from a runaway drawing.
-constexpr long long bytesPerUnit = 4096;
+// The size bound of the files. Each call is charged what it may legitimately write: a unit of
+// 1 KB for a primitive, and for series, texts, ticks and pictures units in proportion to their
+// items. The weights are about three times the most that one item wrote on the largest
+// legitimate calls of the generator above (64 symbols of 8 circles at scale 4, inside the box
+// and clipped at its edge, 16-point dashed polylines from corner to corner of a low box, 4096
+// bytes of bold text, 20 ticks an axis with labels of 7 decimals); its ranges, and the clamping
+// of raw values to them, are what keep those calls that small. A file beyond the bound comes
+// from a drawing that ran away.
+constexpr long long bytesPerUnit = 1024;
 constexpr long long baseBytes = 64 * 1024;
-constexpr long long symbolUnits = 8;         // up to 8 outlines of a symbol
-constexpr long long dashedSegmentUnits = 32; // pieces of a dashed segment across a box
-constexpr long long tickUnits = 64;          // ticks and labels of up to 21 values an axis
+constexpr long long symbolUnits = 8;         // 2.6 KB: a symbol of 8 outlines, clipped
+constexpr long long errorBarUnits = 20;      // two half-bars and their symbols
+constexpr long long dashedSegmentUnits = 16; // 5 KB: the pieces of a segment across a box
+constexpr long long glyphUnits = 2;          // 0.8 KB: one glyph
+constexpr long long tickUnits = 32;          // 10 KB: the ticks of both axes, both sides
+constexpr long long labelUnits = 64;         // the tick labels of both axes
 constexpr long long pictureUnits = 16;       // the hex rows, PNG and image of a small picture
 
 // A code fragment in a traced call, printed as it is.
@@ -386,8 +392,8 @@ void Drawing::showBmpFile() {
               ", " + std::to_string(size.height) + "); /* pattern " + std::to_string(size.seed) +
               " */ b.save(\"picture.bmp\");");
     if (kind & 2) {
-        const float x1 = in.number(dataX()), y1 = in.number(dataY()), x2 = in.number(dataX()),
-                    y2 = in.number(dataY());
+        const float x1 = in.number(dataX(), true), y1 = in.number(dataY(), true),
+                    x2 = in.number(dataX(), true), y2 = in.number(dataY(), true);
         boxclass& b = box();
         traceCall("box.showbmp", x1, y1, x2, y2, Code{"\"picture\""});
         b.showbmp(x1, y1, x2, y2, pictureName);
@@ -400,9 +406,9 @@ void Drawing::showBmpFile() {
 
 void Drawing::boxInit() {
     const float x1 = page(), y1 = page();
-    const float x2 = static_cast<float>(x1 + in.number(boxWidthRange));
-    const float y2 = static_cast<float>(y1 + in.number(boxHeightRange));
-    const float fillX = in.number(fillRange), fillY = in.number(fillRange);
+    const float x2 = static_cast<float>(x1 + in.number(boxWidthRange, true));
+    const float y2 = static_cast<float>(y1 + in.number(boxHeightRange, true));
+    const float fillX = in.number(fillRange, true), fillY = in.number(fillRange, true);
     traceCall("box.init", x1, y1, x2, y2, fillX, fillY);
     box().init(x1, y1, x2, y2, fillX, fillY);
 }
@@ -436,8 +442,7 @@ void Drawing::boxLabel() {
     const float size = in.number(sizeRange);
     const int ywidth = in.smallInt(2, 12);
     const int captionFont = in.byte(), tickFont = in.byte();
-    // Tick labels of up to 49 characters on both axes, and the captions.
-    charge(2 * tickUnits + static_cast<long long>(xtext.size() + ytext.size()));
+    charge(labelUnits + glyphUnits * static_cast<long long>(xtext.size() + ytext.size()));
     traceCall("box.label", xtext, ytext, size, ywidth, captionFont, tickFont);
     box().label(xtext.c_str(), ytext.c_str(), size, ywidth, captionFont, tickFont);
 }
@@ -496,7 +501,7 @@ void Drawing::boxSeries(drawing::Call call) {
     case BoxErrorBars: {
         const int s = in.smallInt(2, 130);
         const float scale = in.number(sizeRange);
-        charge(1 + count * 2 * symbolUnits);
+        charge(1 + count * errorBarUnits);
         traceCall("box.showerrorbars", Code{"x"}, Code{"y"}, Code{"err"}, count, s, c, scale);
         forType([&](auto xs, auto ys, auto es) {
             box().showerrorbars(xs, ys, es, count, s, c, scale);
@@ -509,10 +514,12 @@ void Drawing::boxSeries(drawing::Call call) {
         forType([&](auto xs, auto ys, auto) { box().showhistogram(xs, ys, count, c); });
         break;
     case BoxPolyline: {
-        const float dash = in.number(dashRange);
-        charge(1 + count * dashedSegmentUnits);
-        traceCall("box.connectpoints", Code{"x"}, Code{"y"}, count, c, dash);
-        forType([&](auto xs, auto ys, auto) { box().connectpoints(xs, ys, count, c, dash); });
+        const float dash = in.number(dashRange, true);
+        const bool dashed = dash > 0 && dash < 1;
+        const int points = dashed ? std::min(count, maxDashedPoints) : count;
+        charge(1 + points * (dashed ? dashedSegmentUnits : 1));
+        traceCall("box.connectpoints", Code{"x"}, Code{"y"}, points, c, dash);
+        forType([&](auto xs, auto ys, auto) { box().connectpoints(xs, ys, points, c, dash); });
         break;
     }
     default: {
@@ -529,8 +536,8 @@ void Drawing::boxSeries(drawing::Call call) {
 }
 
 void Drawing::boxLine(bool arrow) {
-    const float x1 = in.number(dataX()), y1 = in.number(dataY()), x2 = in.number(dataX()),
-                y2 = in.number(dataY());
+    const float x1 = in.number(dataX(), true), y1 = in.number(dataY(), true),
+                x2 = in.number(dataX(), true), y2 = in.number(dataY(), true);
     const int c = colour();
     if (arrow) {
         const float size = in.number(sizeRange);
@@ -539,7 +546,7 @@ void Drawing::boxLine(bool arrow) {
         box().vector(x1, y1, x2, y2, c, size);
         return;
     }
-    const float dash = in.number(dashRange);
+    const float dash = in.number(dashRange, true);
     charge(dashedSegmentUnits);
     traceCall("box.line", x1, y1, x2, y2, c, dash);
     box().line(x1, y1, x2, y2, c, dash);
@@ -547,11 +554,11 @@ void Drawing::boxLine(bool arrow) {
 
 void Drawing::boxText() {
     const bool upwards = in.byte() & 1;
-    const float x = in.number(dataX()), y = in.number(dataY());
+    const float x = in.number(dataX(), true), y = in.number(dataY(), true);
     const std::string t = text();
     const int c = colour(), f = in.byte();
     const float size = in.number(sizeRange), h = in.number(alignRange), v = in.number(alignRange);
-    charge(1 + static_cast<long long>(t.size()));
+    charge(1 + glyphUnits * static_cast<long long>(t.size()));
     traceCall(upwards ? "box.vwrite" : "box.hwrite", x, y, t, c, f, size, h, v);
     if (upwards)
         box().vwrite(x, y, t.c_str(), c, f, size, h, v);
@@ -565,7 +572,7 @@ void Drawing::textWrite() {
     const std::string t = text();
     const int c = colour(), f = in.byte();
     const float size = in.number(sizeRange), h = in.number(alignRange), v = in.number(alignRange);
-    charge(1 + static_cast<long long>(t.size()));
+    charge(1 + glyphUnits * static_cast<long long>(t.size()));
     traceCall(upwards ? "text.vwrite" : "text.hwrite", x, y, t, c, f, size, h, v);
     if (upwards)
         font().vwrite(x, y, t.c_str(), c, f, size, h, v);

@@ -21,24 +21,33 @@ template <typename T> T ProgramReader::rawValue() {
     return value;
 }
 
-float ProgramReader::number(Range usual) {
+namespace {
+
+template <typename T> T clamped(T value, Range usual) {
+    if (std::isnan(static_cast<double>(value))) return value;
+    return static_cast<T>(std::clamp(static_cast<double>(value), usual.low, usual.high));
+}
+
+} // namespace
+
+float ProgramReader::number(Range usual, bool rawInRange) {
     const std::uint8_t tag = byte();
     if (tag >= hostileTag) return static_cast<float>(hostileValues[tag - hostileTag]);
-    if (tag == rawTag) return rawValue<float>();
+    if (tag == rawTag) return rawInRange ? clamped(rawValue<float>(), usual) : rawValue<float>();
     return static_cast<float>(inRange(tag, usual));
 }
 
-double ProgramReader::doubleNumber(Range usual) {
+double ProgramReader::doubleNumber(Range usual, bool rawInRange) {
     const std::uint8_t tag = byte();
     if (tag >= hostileTag) return hostileValues[tag - hostileTag];
-    if (tag == rawTag) return rawValue<double>();
+    if (tag == rawTag) return rawInRange ? clamped(rawValue<double>(), usual) : rawValue<double>();
     return inRange(tag, usual);
 }
 
-int ProgramReader::integer(Range usual) {
+int ProgramReader::integer(Range usual, bool rawInRange) {
     const std::uint8_t tag = byte();
     if (tag >= hostileTag) return hostileInts[tag - hostileTag];
-    if (tag == rawTag) return rawValue<int>();
+    if (tag == rawTag) return rawInRange ? clamped(rawValue<int>(), usual) : rawValue<int>();
     const double v = std::round(inRange(tag, usual));
     return static_cast<int>(
         std::clamp(v, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
@@ -54,11 +63,11 @@ std::vector<double> ProgramReader::values(int type, std::size_t count, Range usu
     std::vector<double> result(count);
     for (double& v : result) {
         if (type == IntArray)
-            v = integer(usual);
+            v = integer(usual, true);
         else if (type == FloatArray)
-            v = number(usual);
+            v = number(usual, true);
         else
-            v = doubleNumber(usual);
+            v = doubleNumber(usual, true);
     }
     return result;
 }

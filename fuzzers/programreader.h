@@ -23,13 +23,17 @@ public:
     bool atEnd() const { return at >= size; }
     std::uint8_t byte() { return at < size ? data[at++] : 0; }
 
-    float number(Range usual);
-    double doubleNumber(Range usual);
-    int integer(Range usual);
+    // With rawInRange, a value given by its own bytes is clamped into the usual range: for the
+    // arguments whose usual range is what keeps the output of a call small (see the size bound
+    // of the harness). Hostile values pass as they are.
+    float number(Range usual, bool rawInRange = false);
+    double doubleNumber(Range usual, bool rawInRange = false);
+    int integer(Range usual, bool rawInRange = false);
     // A colour, a symbol or another small int: the byte minus `offset`, or a hostile int.
     int smallInt(int offset, int modulus);
 
-    // The elements of an array of the given type as doubles (an int array holds whole values).
+    // The elements of an array of the given type as doubles (an int array holds whole values),
+    // raw values clamped into the usual range.
     std::vector<double> values(int type, std::size_t count, Range usual);
     std::size_t arrayLength() { return byte() % (maxArrayLength + 1); }
     std::string text();
