@@ -16,13 +16,13 @@ char* formatG(char* out, float value) {
 }
 
 char* formatPlain(char* out, float value) {
-    char* end = formatG(out, value);
-    if (std::find(out, end, 'e') == end && std::isfinite(value)) return end;
-    // Plain digits of the shortest value that reads back as the float; even FLT_MAX takes 39.
-    if (!(std::fabs(value) >= 1e-9f) || !std::isfinite(value)) {
+    if (!std::isfinite(value) || (value != 0.0f && std::fabs(value) < 1e-9f)) {
         *out = '0';
         return out + 1;
     }
+    char* end = formatG(out, value);
+    if (std::find(out, end, 'e') == end) return end;
+    // Plain digits of the shortest value that reads back as the float; even FLT_MAX takes 39.
     return std::to_chars(out, out + numberTextCapacity, value, std::chars_format::fixed).ptr;
 }
 

@@ -151,10 +151,10 @@ void fontclass::puttext(float& x, float& y, const char* text, std::size_t length
     int run = 0; // script groups in a row; they all start where the first one started
     bool saved = false;
     float savedx = 0.0f, savedy = 0.0f;
-    // Where the last search for a closing brace began and what it found (length: none). Groups
-    // only move forwards, so a search is never repeated over the same bytes: a text full of
+    // The first closing brace after the last group searched (length: none up to the end). Groups
+    // only move forwards, so one search serves every group before that brace, and a text full of
     // unclosed groups takes time in proportion to its length.
-    std::size_t closeSearchedFrom = length, closeAt = length;
+    std::size_t closeAt = 0;
     std::size_t i = 0;
     while (i < length) {
         const char c = text[i];
@@ -189,12 +189,11 @@ void fontclass::puttext(float& x, float& y, const char* text, std::size_t length
                 start < length ? velfont::readCharacter(text + start, length - start).length : 0;
             std::size_t next = start + (groupLength > 0 ? groupLength : 1);
             if (start < length && text[start] == '{') {
-                if (start + 1 < closeSearchedFrom || (closeAt < length && closeAt <= start)) {
+                if (closeAt <= start) {
                     const void* close = std::memchr(text + start + 1, '}', length - start - 1);
                     closeAt = close
                                   ? static_cast<std::size_t>(static_cast<const char*>(close) - text)
                                   : length;
-                    closeSearchedFrom = start + 1;
                 }
                 if (closeAt < length) {
                     groupLength = closeAt - start;
