@@ -73,52 +73,26 @@ TEST(FileEnding, AFolderUnderTheFinalNameIsNeverRemoved) {
 }
 
 #ifndef _WIN32
-namespace {
-
-void drawLines(desk& d, int count) {
-    for (int i = 0; i < count; ++i)
-        d.line(static_cast<float>(i % 97), 10, 50, static_cast<float>(i % 89), i % 16);
-}
-
-void expectNoFileOf(const std::string& name) {
-    for (const char* extension : extensions) {
-        EXPECT_FALSE(fileExists(name + extension)) << name + extension;
-        EXPECT_FALSE(fileExists(name + extension + ".tmp")) << name + extension + ".tmp";
-    }
-    EXPECT_FALSE(fileExists(name + ".tmp"));
-}
-
 // Writes to /dev/full fail as on a full disk: a temporary name linked there makes one file fail.
-void failingTemporaryFile(const std::string& name) {
-    std::filesystem::remove(name);
-    std::filesystem::create_symlink("/dev/full", name);
-}
-
-} // namespace
-
-TEST(FileEnding, AFailedRunKeepsTheOlderFileAndLeavesNothingUnfinished) {
+// The desk lives until the exit, which must not finish its other files, nor delete a writer again.
+TEST(FileEnding, AFailedRunKeepsTheOlderFileLeavesNothingUnfinishedAndEndsOnce) {
     testing_support::writeFile("kept.eps", "an older drawing");
-    failingTemporaryFile("kept.plt.tmp");
-    // The plot file fails while drawing; the desk, alive until the exit, must not finish the
-    // other files then.
+    std::filesystem::remove("kept.plt.tmp");
+    std::filesystem::create_symlink("/dev/full", "kept.plt.tmp");
+    // The plot file fails while drawing.
     EXPECT_FATAL(
         {
             static desk d;
             d.open(everyFile, "kept");
-            drawLines(d, 20000);
+            for (int i = 0; i < 20000; ++i)
+                d.line(static_cast<float>(i % 97), 10, 50, static_cast<float>(i % 89), i % 16);
             d.close();
         },
         "^corel::error : kept.plt nicht geschrieben\r\n$");
     EXPECT_EQ(readFile("kept.eps"), "an older drawing");
-    EXPECT_FALSE(fileExists("kept.tmp"));
-    EXPECT_FALSE(fileExists("kept.plt"));
-    EXPECT_FALSE(fileExists("kept.pdf"));
-    EXPECT_FALSE(fileExists("kept.svg"));
-}
-
-TEST(FileEnding, ADeskThatLivesUntilTheExitEndsOnceWhenItsFileFailsWhileClosing) {
-    failingTemporaryFile("closing.tmp");
-    // Status 1 and the message once: not a second deletion of the EPS writer from the exit.
+    // The EPS file fails while the desk closes: status 1 and its message once.
+    std::filesystem::remove("closing.tmp");
+    std::filesystem::create_symlink("/dev/full", "closing.tmp");
     EXPECT_FATAL(
         {
             static desk d;
@@ -127,6 +101,9 @@ TEST(FileEnding, ADeskThatLivesUntilTheExitEndsOnceWhenItsFileFailsWhileClosing)
             d.close();
         },
         "^postscript::error : closing.eps nicht geschrieben\r\n$");
-    expectNoFileOf("closing");
+    EXPECT_FALSE(fileExists("closing.eps"));
+    for (const std::string name : {"kept", "closing"})
+        for (const char* extension : {".tmp", ".plt", ".pdf", ".pdf.tmp", ".svg", ".svg.tmp"})
+            EXPECT_FALSE(fileExists(name + extension)) << name + extension;
 }
 #endif
