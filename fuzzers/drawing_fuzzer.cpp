@@ -41,6 +41,10 @@ constexpr Range sizeRange{0, 4};
 constexpr Range widthRange{0, 3};
 constexpr Range alignRange{-1.5, 1.5};
 constexpr Range fillRange{0, 1};
+// A plotting area of a tenth of its frame at least: in a thinner one, data of a few units lie so
+// far outside that a dashed polyline legitimately walks its 100,000 pieces a segment there, each
+// of which sends its colour to the files.
+constexpr Range boxFillRange{0.1, 1};
 constexpr Range boxWidthRange{10, 140};
 constexpr Range boxHeightRange{20, 100};
 constexpr Range spanRange{0.01, 100};
@@ -60,13 +64,16 @@ constexpr int maxDashedPoints = 16;
 // from a drawing that ran away.
 constexpr long long bytesPerUnit = 1024;
 constexpr long long baseBytes = 64 * 1024;
-constexpr long long symbolUnits = 8;         // 2.6 KB: a symbol of 8 outlines, clipped
-constexpr long long errorBarUnits = 20;      // two half-bars and their symbols
-constexpr long long dashedSegmentUnits = 16; // 5 KB: the pieces of a segment across a box
-constexpr long long glyphUnits = 2;          // 0.8 KB: one glyph
-constexpr long long tickUnits = 32;          // 10 KB: the ticks of both axes, both sides
-constexpr long long labelUnits = 64;         // the tick labels of both axes
-constexpr long long pictureUnits = 16;       // the hex rows, PNG and image of a small picture
+constexpr long long symbolUnits = 8;    // 2.6 KB: a symbol of 8 outlines, clipped
+constexpr long long errorBarUnits = 20; // two half-bars and their symbols
+// A dashed segment to a point far outside the box walks up to 100,000 pieces there before the
+// rest is passed over by arithmetic, and each piece sends its colour to the files (some 14 bytes
+// in the EPS file): 1.4 MB. A walk that never ends outgrows this within a second.
+constexpr long long dashedSegmentUnits = 1536;
+constexpr long long glyphUnits = 2;    // 0.8 KB: one glyph
+constexpr long long tickUnits = 32;    // 10 KB: the ticks of both axes, both sides
+constexpr long long labelUnits = 64;   // the tick labels of both axes
+constexpr long long pictureUnits = 16; // the hex rows, PNG and image of a small picture
 
 // A code fragment in a traced call, printed as it is.
 struct Code {
@@ -408,7 +415,7 @@ void Drawing::boxInit() {
     const float x1 = page(), y1 = page();
     const float x2 = static_cast<float>(x1 + in.number(boxWidthRange, true));
     const float y2 = static_cast<float>(y1 + in.number(boxHeightRange, true));
-    const float fillX = in.number(fillRange, true), fillY = in.number(fillRange, true);
+    const float fillX = in.number(boxFillRange, true), fillY = in.number(boxFillRange, true);
     traceCall("box.init", x1, y1, x2, y2, fillX, fillY);
     box().init(x1, y1, x2, y2, fillX, fillY);
 }
