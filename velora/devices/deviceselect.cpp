@@ -30,6 +30,7 @@ public:
     void setdeskposition(int, int) {}
     void pointBox(float, float, float, float, unsigned short) {}
     void pointBoxDim(float, float, float, float, unsigned short) {}
+    void pointBoxScale(bool, bool, unsigned short) {}
     void errorHandel(unsigned short) {}
     bool copyscreen() { return false; }
     bool savescreen(const char*) { return false; }
@@ -374,6 +375,10 @@ void deviceselect::pointBox(float x1, float y1, float x2, float y2, unsigned sho
 
 void deviceselect::pointBoxDim(float x1, float y1, float x2, float y2, unsigned short id) {
     if (winscr) winscr->pointBoxDim(x1, y1, x2, y2, id);
+}
+
+void deviceselect::pointBoxScale(bool logX, bool logY, unsigned short id) {
+    if (winscr) winscr->pointBoxScale(logX, logY, id);
 }
 
 bool deviceselect::copyscreen() {

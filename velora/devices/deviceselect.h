@@ -54,6 +54,8 @@ public:
     void sdp(int x, int y);
     void pointBox(float x1, float y1, float x2, float y2, unsigned short id);
     void pointBoxDim(float x1, float y1, float x2, float y2, unsigned short id);
+    // The point window's range is in decades where an axis is logarithmic.
+    void pointBoxScale(bool logX, bool logY, unsigned short id);
     void errorHandel(unsigned short id);
     // The screen's whole page onto the clipboard (enhanced metafile and bitmap), or into a file
     // whose extension, ".png" or ".emf", picks the form. False without a screen, and when the

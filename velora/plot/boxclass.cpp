@@ -6,6 +6,7 @@
 #include "devices/errortexts.h"
 #include "devices/plotpuffer.h"
 #include "plot/axisticks.h"
+#include "plot/logticks.h"
 #include "text/fontclass.h"
 
 #include <cmath>
@@ -24,10 +25,11 @@ boxclass::boxclass(desk& d)
     : font(new fontclass(d)), sym(new symbol(d)), accuracyX(-1.0f), accuracyY(-1.0f),
       tickFactor(1.0f), tickLength(0.0f), unitX(0.0f), clipX1(0.0f), clipY1(0.0f), clipX2(0.0f),
       clipY2(0.0f), innerX1(0.0f), innerY1(0.0f), innerX2(0.0f), innerY2(0.0f), frameX1(0.0f),
-      frameY1(0.0f), frameX2(0.0f), frameY2(0.0f), xmin(0.0f), ymin(0.0f), xmax(1.0f), ymax(1.0f),
+      frameY1(0.0f), frameX2(0.0f), frameY2(0.0f),
       // Until dim there is nothing to tick: a frame drawn again draws no ticks.
-      xstep(-1.0f), ystep(-1.0f), theDesk(&d), tickside(TICKS_INSIDE), penWidth(1.0f), moduloY(0),
-      moduloX(0), instance(desk::newBoxInstance()), fillX(1.0f), fillY(1.0f) {
+      givenMin{}, givenMax{}, rangeGiven{}, rightScale(false), rightGiven(false), rightInUse(false),
+      dimmed(false), theDesk(&d), tickside(TICKS_INSIDE), penWidth(1.0f), moduloY(0), moduloX(0),
+      instance(desk::newBoxInstance()), fillX(1.0f), fillY(1.0f) {
     selectLayer();
     theDesk->setcolor(0);
     theDesk->setPlotPuffer(0);
@@ -70,13 +72,19 @@ void boxclass::endData() {
 }
 
 float boxclass::bx(double x) const {
-    return static_cast<float>(innerX1 + (static_cast<double>(innerX2) - innerX1) * (x - xmin) /
-                                            (static_cast<double>(xmax) - xmin));
+    return axisX.place(x, innerX1, innerX2);
 }
 
 float boxclass::by(double y) const {
-    return static_cast<float>(innerY1 + (static_cast<double>(innerY2) - innerY1) * (y - ymin) /
-                                            (static_cast<double>(ymax) - ymin));
+    return yRange().place(y, innerY1, innerY2);
+}
+
+const velora::AxisRange& boxclass::yRange() const {
+    return rightInUse && rightGiven ? axisRight : axisY;
+}
+
+velora::AxisRange& boxclass::rangeOf(Achse axis) {
+    return axis == X_AXIS ? axisX : axis == Y_AXIS ? axisY : axisRight;
 }
 
 void boxclass::init(float x1, float y1, float x2, float y2, float fillX, float fillY) {
@@ -113,21 +121,43 @@ void boxclass::dim(float xmin, float xmax, float ymin, float ymax, float xstep, 
     theDesk->setpenwidth(0.0f);
     theDesk->setpenwidth(penWidth);
     this->tickFactor = tickFactor;
-    // A range of NaN or infinity would give no ticks or never stop giving them.
-    if (!(xmax > xmin) || !std::isfinite(xmin) || !std::isfinite(xmax)) rangeError(X_AXIS);
-    if (!(ymax > ymin) || !std::isfinite(ymin) || !std::isfinite(ymax)) rangeError(Y_AXIS);
-    theDesk->pointBoxDim(xmin, xmax, ymin, ymax, instance);
-    this->xmin = xmin;
-    this->xmax = xmax;
-    this->ymin = ymin;
-    this->ymax = ymax;
-    this->xstep = xstep;
-    this->ystep = ystep;
+    takeRange(X_AXIS, xmin, xmax, xstep);
+    takeRange(Y_AXIS, ymin, ymax, ystep);
     tickside = side;
     prepareAxis(X_AXIS);
     prepareAxis(Y_AXIS);
+    dimmed = true;
+    // The point window reads out the range as the axes show it, widened by an automatic step.
+    const auto shown = [](const velora::AxisRange& r, bool high) {
+        return static_cast<float>(r.isLog() ? (high ? r.high : r.low) : (high ? r.max : r.min));
+    };
+    theDesk->pointBoxDim(shown(axisX, false), shown(axisX, true), shown(axisY, false),
+                         shown(axisY, true), instance);
+    if (axisX.isLog() || axisY.isLog())
+        theDesk->pointBoxScale(axisX.isLog(), axisY.isLog(), instance);
     drawTicksBySide();
     returnToLayer();
+}
+
+void boxclass::takeRange(Achse axis, float min, float max, float step) {
+    velora::AxisRange& r = rangeOf(axis);
+    double low = min, high = max;
+    if (rangeGiven[axis]) {
+        low = givenMin[axis];
+        high = givenMax[axis];
+        rangeGiven[axis] = false;
+    }
+    r.step = step;
+    if (r.isLog()) {
+        if (!velora::prepareLogAxis(r, low, high)) rangeError(axis);
+        r.min = static_cast<float>(low);
+        r.max = static_cast<float>(high);
+        return;
+    }
+    // A range of NaN or infinity would give no ticks or never stop giving them.
+    r.min = static_cast<float>(low);
+    r.max = static_cast<float>(high);
+    if (!(r.max > r.min) || !std::isfinite(r.min) || !std::isfinite(r.max)) rangeError(axis);
 }
 
 void boxclass::rangeError(Achse axis) {
@@ -136,10 +166,23 @@ void boxclass::rangeError(Achse axis) {
 }
 
 void boxclass::prepareAxis(Achse axis) {
-    float& min = axis == X_AXIS ? xmin : ymin;
-    float& max = axis == X_AXIS ? xmax : ymax;
-    float& step = axis == X_AXIS ? xstep : ystep;
+    velora::AxisRange& range = rangeOf(axis);
+    float& min = range.min;
+    float& max = range.max;
+    float& step = range.step;
     if (step == -1.0f) return;
+    if (range.kind == velora::ScaleKind::time) {
+        // The chosen step is kept, as on a linear axis.
+        const velora::TimeStep t = step == 0.0f
+                                       ? velora::chooseTimeStep(static_cast<double>(max) - min)
+                                       : velora::TimeStep{step, 0};
+        range.stepSeconds = t.seconds;
+        range.stepMonths = t.months;
+        std::vector<velora::ScaleTick> ticks;
+        if (!velora::timeTicks(timeFrame, min, max, t, ticks)) rangeError(axis);
+        return;
+    }
+    if (range.isLog()) return;
     // The chosen step is kept: ticks drawn again later fall where the first ones did.
     if (step == 0.0f) velora::chooseTickStep(min, max, step);
     if (!std::isfinite(min) || !std::isfinite(max) || !std::isfinite(step) ||
@@ -150,11 +193,20 @@ void boxclass::prepareAxis(Achse axis) {
 void boxclass::drawTicks(Achse axis, bool outside) {
     selectLayer();
     const bool isX = axis == X_AXIS;
-    const float step = isX ? xstep : ystep;
-    if (step == -1.0f) return;
-    if (step == 0.0f) prepareAxis(axis);
-    const float min = isX ? xmin : ymin;
-    const float max = isX ? xmax : ymax;
+    const velora::AxisRange& range = rangeOf(axis);
+    if (range.step == -1.0f) return;
+    if (range.step == 0.0f && range.kind == velora::ScaleKind::linear) prepareAxis(axis);
+    // A right scale takes the right side from the left one.
+    const bool lowSide = axis != Y2_AXIS;
+    const bool highSide = axis != Y_AXIS || !rightScale;
+    if (range.kind != velora::ScaleKind::linear) {
+        drawScaleTicks(range, isX, lowSide, highSide, outside);
+        returnToLayer();
+        return;
+    }
+    const float step = range.step;
+    const float min = range.min;
+    const float max = range.max;
     const double inner1 = isX ? innerX1 : innerY1;
     const double inner2 = isX ? innerX2 : innerY2;
     // Both axes take their length from the box's height.
@@ -172,8 +224,8 @@ void boxclass::drawTicks(Achse axis, bool outside) {
             theDesk->line(p, low, p, lowEnd, 0);
             theDesk->line(p, high, p, highEnd, 0);
         } else {
-            theDesk->line(low, p, lowEnd, p, 0);
-            theDesk->line(high, p, highEnd, p, 0);
+            if (lowSide) theDesk->line(low, p, lowEnd, p, 0);
+            if (highSide) theDesk->line(high, p, highEnd, p, 0);
         }
     }
     returnToLayer();
@@ -199,14 +251,20 @@ void boxclass::drawTicksBySide() {
     if (tickside == TICKS_OUTSIDE) {
         calcxout();
         calcyout();
-        return;
+    } else {
+        calcx();
+        calcy();
+        if (tickside == TICKS_BOTH) {
+            calcxout();
+            calcyout();
+        }
     }
-    calcx();
-    calcy();
-    if (tickside == TICKS_BOTH) {
-        calcxout();
-        calcyout();
-    }
+    if (rightGiven) drawRightTicks();
+}
+
+void boxclass::drawRightTicks() {
+    if (tickside != TICKS_OUTSIDE) drawTicks(Y2_AXIS, false);
+    if (tickside == TICKS_OUTSIDE || tickside == TICKS_BOTH) drawTicks(Y2_AXIS, true);
 }
 
 void boxclass::redrawFrame() {

@@ -7,7 +7,9 @@
 #include "common/api.h"
 #include "desk/desk.h"
 #include "devices/deviceflags.h"
+#include "plot/axisscale.h"
 #include "plot/symbol.h"
+#include "plot/timeticks.h"
 #include "text/fontflags.h"
 
 class fontclass;
@@ -17,8 +19,13 @@ public:
     // Where the ticks stand; any value but 2 and 3 puts them inside.
     enum TICKSIDES { TICKS_INSIDE = 0, TICKS_OUTSIDE = 2, TICKS_BOTH = 3 };
     typedef int TICKSIDE;
-    enum ACHSEN { X_AXIS = 0, Y_AXIS = 1 };
+    // Y2_AXIS is the second y scale, on the right side of the frame.
+    enum ACHSEN { X_AXIS = 0, Y_AXIS = 1, Y2_AXIS = 2 };
     typedef int Achse;
+    // LOG10 maps the decimal logarithm of the values; TIME maps seconds since the time origin
+    // linearly and ticks and labels them as clock times and dates.
+    enum SCALES { LINEAR = 0, LOG10 = 1, TIME = 2 };
+    typedef int SCALE;
 
     // A box on the desk, with its own text renderer and symbol drawer; init and dim come next.
     explicit boxclass(desk& d);
@@ -38,6 +45,26 @@ public:
     // process after error 4098 (x) or 4099 (y).
     void dim(float xmin, float xmax, float ymin, float ymax, float xstep, float ystep,
              float tickFactor, TICKSIDE side);
+    // The scale of an axis, set before dim; it holds until changed. A log axis takes its range
+    // in data units (1e-3 .. 1e4); its step 0 chooses major ticks at every decade or every 2nd,
+    // 5th, 10th ... decade and widens the range to whole decades, a positive step gives the
+    // decades between major ticks. A bound <= 0 ends the process after the range error.
+    // Setting the Y2_AXIS scale announces a right scale: the left one then ticks the left side
+    // alone.
+    void setscale(Achse a, SCALE s);
+    // The time origin of time axes, in seconds since 1970 (UTC), and the zone in which their
+    // times are shown, in minutes east of UTC. The machine's own zone is never read.
+    void settimeorigin(double secondsSince1970);
+    void settimezone(int minutes);
+    // A range beyond a float's (a log axis from 1e-300 to 1e300) for axis a: the next dim takes
+    // it instead of its own bounds for that axis.
+    void setrange(Achse a, double min, double max);
+    // The right scale: its ticks on the right side of the frame (the left scale keeps the left
+    // side; given before dim, the left scale no longer ticks the right side too), its labels and
+    // caption beside them, read upwards. useright makes the following series and items use it.
+    void dimright(float ymin, float ymax, float ystep);
+    void labelright(const char* text, float size, FONT captionFont, FONT tickFont);
+    void useright(bool on);
     // Decimals of the tick labels: an accuracy between 0 and 1 (0.01: two decimals); any other
     // value takes them from the tick step. Used by the next label.
     void setaccuracy(float ax, float ay);
@@ -113,6 +140,27 @@ private:
     void calcyout();
     // The ticks of one axis, inside or outside the frame.
     void drawTicks(Achse axis, bool outside);
+    // The ticks of a log or time axis on the low and/or the high side of the frame.
+    void drawScaleTicks(const velora::AxisRange& range, bool isX, bool lowSide, bool highSide,
+                        bool outside);
+    void scaleTicksOf(const velora::AxisRange& range, std::vector<velora::ScaleTick>& ticks);
+    velora::AxisRange& rangeOf(Achse axis);
+    const velora::AxisRange& yRange() const;
+    velora::TimeStep timeStepOf(const velora::AxisRange& range) const;
+    // Checks one axis's range as dim takes it, for its scale; ends the process if it cannot be
+    // drawn.
+    void takeRange(Achse axis, float min, float max, float step);
+    void tellScreenTheScales();
+    // The labels of a log or time axis.
+    // The labels of a log or time axis at label size hs; the y labels return the widest one's
+    // length at size 1.
+    void scaleLabelsX(float hs, FONT tickFont, bool& withDates);
+    float scaleLabelsY(const velora::AxisRange& range, float x, float hAlign, float hs,
+                       FONT tickFont, float accuracy);
+    // The labels of a linear y scale, at x with hAlign; returns the widest as above.
+    float linearLabelsY(const velora::AxisRange& range, float x, float hAlign, float hs,
+                        FONT tickFont, int digits, int modulo);
+    void drawRightTicks();
     void drawTicksBySide();
     // Chooses an automatic step and checks that the axis can be drawn; ends the process if not.
     void prepareAxis(Achse axis);
@@ -143,8 +191,13 @@ private:
     float clipX1, clipY1, clipX2, clipY2;
     float innerX1, innerY1, innerX2, innerY2;
     float frameX1, frameY1, frameX2, frameY2;
-    float xmin, ymin, xmax, ymax;
-    float xstep, ystep;
+    velora::AxisRange axisX, axisY, axisRight;
+    // The range setrange gave for the next dim, per axis.
+    double givenMin[3], givenMax[3];
+    bool rangeGiven[3];
+    velora::TimeFrame timeFrame;
+    // A right scale was announced or given; the series use it; dim has drawn the ticks.
+    bool rightScale, rightGiven, rightInUse, dimmed;
     desk* theDesk;
     TICKSIDE tickside;
     float penWidth;

@@ -5,6 +5,8 @@
 
 #include "plot/dashedline.h"
 
+#include <cmath>
+
 namespace {
 
 // The width between two neighbouring x values of a histogram: in the element type, which for int
@@ -52,12 +54,21 @@ void boxclass::errorBarsOf(const T* x, const T* y, const T* err, int n, SYMBOL s
         }
         const float pointX = bx(px), pointY = by(py);
         const float endAX = bx(ax), endAY = by(ay);
-        const float endBX = bx(bx_), endBY = by(by_);
+        float endBX = bx(bx_), endBY = by(by_);
+        // On a log axis a lower end <= 0 runs to the frame's edge, without a cross stroke.
+        bool cut = false;
+        if (s == 8 && axisX.isLog() && !(bx_ > 0.0) && px > 0.0) {
+            endBX = frameX1;
+            cut = true;
+        } else if (s == 9 && yRange().isLog() && !(by_ > 0.0) && py > 0.0) {
+            endBY = frameY1;
+            cut = true;
+        }
         // Each half-bar takes the colour the symbol before it left on the desk.
         theDesk->line(pointX, pointY, endAX, endAY, -1);
         sym->put(endAX, endAY, s, c, capScale);
         theDesk->line(pointX, pointY, endBX, endBY, -1);
-        sym->put(endBX, endBY, s, c, capScale);
+        if (!cut) sym->put(endBX, endBY, s, c, capScale);
     }
     theDesk->setpenwidth(w);
     endData();
@@ -68,26 +79,38 @@ template <typename T> void boxclass::histogramOf(const T* x, const T* y, int n, 
     beginData();
     const float w = theDesk->getpenwidth();
     theDesk->setpenwidth(static_cast<float>(unitX * 0.2 * w / 0.3));
-    const float base = by(ymin);
+    const velora::AxisRange& ys = yRange();
+    // The bars stand on the lower end of the range; on a log axis one of height <= 0 has none.
+    const float base = ys.isLog() ? innerY1 : by(ys.min);
+    const auto topOf = [&](float y) {
+        const float top = by(y);
+        return std::isnan(top) && ys.isLog() ? base : top;
+    };
     theDesk->np();
     theDesk->move(bx(static_cast<float>(x[0])), base);
     // Up the left edge of each bar, across its top and down to the base, where the next begins.
     float sum = 0.0f;
     int count = 0;
     for (int i = 0; i + 1 < n; ++i) {
-        const float top = by(static_cast<float>(y[i]));
+        const float top = topOf(static_cast<float>(y[i]));
         const float right = bx(static_cast<float>(x[i + 1]));
         theDesk->draw(bx(static_cast<float>(x[i])), top, c);
         theDesk->draw(right, top, c);
         theDesk->draw(right, base, c);
-        sum = static_cast<float>(sum + widthBetween(x[i], x[i + 1]));
+        // On a log axis the widths are averaged in decades.
+        sum = static_cast<float>(sum + (axisX.isLog()
+                                            ? velora::decimalLog(static_cast<float>(x[i + 1])) -
+                                                  velora::decimalLog(static_cast<float>(x[i]))
+                                            : widthBetween(x[i], x[i + 1])));
         ++count;
     }
     // The last bar is as wide as the others on average; alone, it has no width.
     const float width = count > 0 ? static_cast<float>(static_cast<double>(sum) / count) : 0.0f;
     const float left = static_cast<float>(x[n - 1]);
-    const float right = bx(static_cast<float>(static_cast<double>(left) + width));
-    const float top = by(static_cast<float>(y[n - 1]));
+    const float right = axisX.isLog()
+                            ? axisX.placeUnit(velora::decimalLog(left) + width, innerX1, innerX2)
+                            : bx(static_cast<float>(static_cast<double>(left) + width));
+    const float top = topOf(static_cast<float>(y[n - 1]));
     theDesk->draw(bx(left), top, c);
     theDesk->draw(right, top, c);
     theDesk->draw(right, base, c);

@@ -140,6 +140,11 @@ void MainFrame::pointBoxDim(float xLeft, float xRight, float yLow, float yHigh, 
     SendMessageA(record.hwnd, pointBoxDimMessage, id, reinterpret_cast<LPARAM>(&range));
 }
 
+void MainFrame::pointBoxScale(bool logX, bool logY, unsigned short id) {
+    if (!record.hwnd) return;
+    SendMessageA(record.hwnd, pointBoxScaleMessage, id, (logX ? 1 : 0) | (logY ? 2 : 0));
+}
+
 void MainFrame::errorHandel(unsigned short id) {
     char text[81] = "";
     HMODULE library = LoadLibraryA("velorares");
@@ -266,6 +271,9 @@ LRESULT CALLBACK MainFrame::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
             d->pointWnds->find(wParam).payload().dim(range.xLeft, range.xRight, range.yLow,
                                                      range.yHigh);
         }
+        break;
+    case pointBoxScaleMessage:
+        if (d) d->pointWnds->find(wParam).payload().setLogScales(lParam & 1, lParam & 2);
         break;
     case liveBatchMessage:
         if (d) {

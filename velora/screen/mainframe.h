@@ -22,7 +22,9 @@ public:
     enum Message : UINT {
         pointBoxMessage = WM_USER + 1,
         pointBoxDimMessage = WM_USER + 2,
-        liveBatchMessage = WM_USER + 3
+        liveBatchMessage = WM_USER + 3,
+        // Point window wParam reads a log scale: lParam bit 0 its x axis, bit 1 its y axis.
+        pointBoxScaleMessage = WM_USER + 4
     };
     // The timer with which the window's thread sends live drawing on once the client pauses.
     static constexpr UINT_PTR liveTimer = 0x4c56;
@@ -43,6 +45,8 @@ public:
     void pointBox(float x1, float y1, float x2, float y2, unsigned short id);
     // Gives point window `id` (numbered in the order of opening) its coordinate range.
     void pointBoxDim(float xLeft, float xRight, float yLow, float yHigh, unsigned short id);
+    // Tells point window `id` that its range is in decades on a log axis: it shows 10^value.
+    void pointBoxScale(bool logX, bool logY, unsigned short id);
     // Shows the text of error `id` from the resource library in a message box.
     void errorHandel(unsigned short id);
     // The whole page, drawn afresh from the display lists on the window's thread: onto the

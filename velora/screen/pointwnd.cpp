@@ -2,6 +2,7 @@
 
 #include "screen/messagewnd.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -46,6 +47,8 @@ void reportPosition(HWND hwnd, PointWndData& d, LPARAM position) {
         const double my = static_cast<short>(HIWORD(position));
         vx = mx / (d.width - 1) * (static_cast<double>(r.xRight) - r.xLeft) + r.xLeft;
         vy = (1.0 - my / (d.height - 1)) * (static_cast<double>(r.yHigh) - r.yLow) + r.yLow;
+        if (d.logX) vx = std::pow(10.0, vx);
+        if (d.logY) vy = std::pow(10.0, vy);
     }
     HWND box = *d.tupel;
     if (box && IsWindowVisible(box)) {
@@ -105,6 +108,8 @@ void PointWnd::takeOver(PointWnd& other) {
     if (other.record.parent) setParentHWND(other.record.parent);
     data.initRect = other.data.initRect;
     data.dimRect = other.data.dimRect;
+    data.logX = other.data.logX;
+    data.logY = other.data.logY;
 }
 
 WndExClassData* PointWnd::getWndExClassData(HWND hwnd) {

@@ -20,6 +20,7 @@ struct PointWndData {
     FLOAT_RECT dimRect; // the coordinate range
     int width, height;  // the window's present size
     int dimmed;         // 1 once a range was given
+    int logX, logY;     // 1 where the range is in decades of a log axis
 };
 
 class VELORA_API PointWnd : public WndExClass {
@@ -43,6 +44,11 @@ public:
     void open(short left, short upper, short right, short lower);
     // The values at the window's left, right, lower and upper edge.
     void dim(float xLeft, float xRight, float yLow, float yHigh);
+    // A log axis gives its range in decades; the window then shows the value, not its decade.
+    void setLogScales(bool x, bool y) {
+        data.logX = x;
+        data.logY = y;
+    }
     const RECT getInitRect() const { return data.initRect; }
     const FLOAT_RECT getDimRect() const { return data.dimRect; }
     // Takes over another point window's parent, rectangle and range.
