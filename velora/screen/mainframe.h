@@ -24,7 +24,7 @@ public:
         pointBoxDimMessage = WM_USER + 2,
         liveBatchMessage = WM_USER + 3,
         // Point window wParam reads a log scale: lParam bit 0 its x axis, bit 1 its y axis.
-        pointBoxScaleMessage = WM_USER + 4
+        pointBoxScaleMessage = WM_USER + 6
     };
     // The timer with which the window's thread sends live drawing on once the client pauses.
     static constexpr UINT_PTR liveTimer = 0x4c56;
