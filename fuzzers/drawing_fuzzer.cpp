@@ -83,6 +83,9 @@ struct Code {
 std::string argument(float v) {
     return drawing::literal(v);
 }
+std::string argument(double v) {
+    return drawing::literal(v);
+}
 std::string argument(int v) {
     return std::to_string(v);
 }
@@ -188,7 +191,7 @@ void Drawing::step(drawing::Call call) {
     using namespace drawing;
     // The box and the renderer come into being before the call that first uses them, so that
     // a printed program declares them first.
-    if (call >= BoxInit && call <= BoxClear && call != TextWrite && call != TextLength) box();
+    if (call >= BoxInit && call <= BoxUseRight && call != TextWrite && call != TextLength) box();
     if (call == TextWrite || call == TextLength) font();
     switch (call) {
     case Move:
@@ -264,6 +267,55 @@ void Drawing::step(drawing::Call call) {
         const int f = in.byte() % 3;
         traceCall("box.clear", f);
         box().clear(static_cast<ClearFlag>(f));
+        break;
+    }
+    case BoxScale: {
+        charge(1);
+        const int axis = in.byte() % 3, scale = in.byte() % 3;
+        traceCall("box.setscale", axis, scale);
+        box().setscale(axis, scale);
+        break;
+    }
+    case BoxTimeFrame: {
+        charge(1);
+        const double origin = in.doubleNumber({-1e10, 1e12});
+        const int zone = in.integer({-1500, 1500});
+        traceCall("box.settimeorigin", origin);
+        box().settimeorigin(origin);
+        traceCall("box.settimezone", zone);
+        box().settimezone(zone);
+        break;
+    }
+    case BoxRange: {
+        charge(1);
+        const int axis = in.byte() % 3;
+        const double min = in.doubleNumber({-10, 1000}), max = min + in.doubleNumber({0, 1e6});
+        traceCall("box.setrange", axis, min, max);
+        box().setrange(axis, min, max);
+        break;
+    }
+    case BoxDimRight: {
+        charge(tickUnits);
+        const float ymin = page(), ymax = static_cast<float>(ymin + in.number(spanRange));
+        const float ystep = tickStep(static_cast<double>(ymax) - ymin);
+        traceCall("box.dimright", ymin, ymax, ystep);
+        box().dimright(ymin, ymax, ystep);
+        break;
+    }
+    case BoxLabelRight: {
+        const std::string caption = text();
+        const float size = in.number(sizeRange);
+        const int captionFont = in.byte(), tickFont = in.byte();
+        charge(labelUnits + glyphUnits * static_cast<long long>(caption.size()));
+        traceCall("box.labelright", caption, size, captionFont, tickFont);
+        box().labelright(caption.c_str(), size, captionFont, tickFont);
+        break;
+    }
+    case BoxUseRight: {
+        charge(1);
+        const int on = in.byte() & 1;
+        traceCall("box.useright", on);
+        box().useright(on != 0);
         break;
     }
     case CallCount:

@@ -52,6 +52,12 @@ enum Call : std::uint8_t {
     TextWrite,
     TextLength,
     BoxClear,
+    BoxScale,
+    BoxTimeFrame,
+    BoxRange,
+    BoxDimRight,
+    BoxLabelRight,
+    BoxUseRight,
     CallCount
 };
 

@@ -197,6 +197,46 @@ void writeCallSeeds(const std::filesystem::path& folder) {
         save(folder, "box-series", w);
     }
     {
+        // Log axes both ways with a log scale on the right, then a time axis.
+        ProgramWriter w;
+        w.call(BoxScale).byte(0).byte(1);
+        w.call(BoxScale).byte(1).byte(1);
+        w.call(BoxScale).byte(2).byte(1);
+        w.call(BoxInit).rawFloat(20).rawFloat(15).rawFloat(100).rawFloat(75).rawFloat(1).rawFloat(
+            1);
+        w.call(BoxDim)
+            .rawFloat(0.001f)
+            .rawFloat(1000)
+            .rawFloat(1)
+            .rawFloat(99)
+            .byte(0)
+            .byte(0)
+            .rawFloat(1)
+            .byte(3);
+        w.call(BoxDimRight).rawFloat(1).rawFloat(1e4f).byte(0);
+        w.call(BoxLabel).text("f").text("P").fraction(0.25).byte(0).byte(1).byte(0);
+        w.call(BoxLabelRight).text("p").fraction(0.25).byte(1).byte(0);
+        w.call(BoxUseRight).byte(1);
+        w.call(BoxPolyline)
+            .byte(DoubleArray)
+            .byte(3)
+            .fraction(0.25)
+            .fraction(0.5)
+            .fraction(0.75)
+            .fraction(0.25)
+            .fraction(0.75)
+            .fraction(0.3)
+            .byte(colour(3))
+            .fraction(0.5);
+        w.call(BoxUseRight).byte(0);
+        w.call(BoxScale).byte(0).byte(2);
+        w.call(BoxTimeFrame).fraction(0.5).fraction(0.5);
+        w.call(BoxRange).byte(1).fraction(0.1).fraction(0.9);
+        standardBox(w);
+        w.call(BoxLabel).text("t").text("T").fraction(0.25).byte(0).byte(1).byte(0);
+        save(folder, "scales", w);
+    }
+    {
         ProgramWriter w;
         w.call(TextWrite)
             .byte(0)

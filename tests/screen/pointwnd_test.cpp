@@ -68,6 +68,11 @@ TEST(PointWnd, ReportsInItsOwnUnitsAndPassesTheMouseOn) {
     SendMessageA(box, WM_MOUSEMOVE, 0, MAKELPARAM(0, 0));
     EXPECT_EQ(childText(message, 0), " X = 0");
     EXPECT_EQ(childText(message, 1), " Y = 5");
+    // A log axis gives its range in decades: the value shown is 10 to the decade.
+    screen.pointBoxScale(true, false, 0);
+    SendMessageA(box, WM_MOUSEMOVE, 0, MAKELPARAM(50, 25));
+    EXPECT_EQ(childText(message, 0), " X = 100000");
+    EXPECT_EQ(childText(message, 1), " Y = 2.5");
 
     // Without a range it reports 0 and 0; a number beyond the last reaches the spare.
     HWND second = openPointWnd(screen, 200, 200, 300, 300);
