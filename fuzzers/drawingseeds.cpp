@@ -35,6 +35,21 @@ ProgramWriter& standardBox(ProgramWriter& w) {
         .byte(0);
 }
 
+// A dashed polyline of three points across the box, in colour 3.
+void threePointPolyline(ProgramWriter& w, std::uint8_t type) {
+    w.call(BoxPolyline)
+        .byte(type)
+        .byte(3)
+        .fraction(0.25)
+        .fraction(0.5)
+        .fraction(0.75)
+        .fraction(0.25)
+        .fraction(0.75)
+        .fraction(0.3)
+        .byte(colour(3))
+        .fraction(0.5);
+}
+
 void writeCallSeeds(const std::filesystem::path& folder) {
     save(folder, "empty", ProgramWriter());
     {
@@ -128,17 +143,7 @@ void writeCallSeeds(const std::filesystem::path& folder) {
             .fraction(0.7)
             .fraction(0.5)
             .byte(colour(2));
-        w.call(BoxPolyline)
-            .byte(FloatArray)
-            .byte(3)
-            .fraction(0.25)
-            .fraction(0.5)
-            .fraction(0.75)
-            .fraction(0.25)
-            .fraction(0.75)
-            .fraction(0.3)
-            .byte(colour(3))
-            .fraction(0.5);
+        threePointPolyline(w, FloatArray);
         w.call(BoxErrorBars)
             .byte(FloatArray)
             .byte(2)
@@ -217,17 +222,7 @@ void writeCallSeeds(const std::filesystem::path& folder) {
         w.call(BoxLabel).text("f").text("P").fraction(0.25).byte(0).byte(1).byte(0);
         w.call(BoxLabelRight).text("p").fraction(0.25).byte(1).byte(0);
         w.call(BoxUseRight).byte(1);
-        w.call(BoxPolyline)
-            .byte(DoubleArray)
-            .byte(3)
-            .fraction(0.25)
-            .fraction(0.5)
-            .fraction(0.75)
-            .fraction(0.25)
-            .fraction(0.75)
-            .fraction(0.3)
-            .byte(colour(3))
-            .fraction(0.5);
+        threePointPolyline(w, DoubleArray);
         w.call(BoxUseRight).byte(0);
         w.call(BoxScale).byte(0).byte(2);
         w.call(BoxTimeFrame).fraction(0.5).fraction(0.5);
