@@ -1,12 +1,12 @@
 // The screen's display list without a screen: appending 1,000,000 line records (3,000,000 items)
 // to one layer, then one replay of them through the window mapping onto a target that only
 // counts. Prints the seconds, the rates and the memory the items took.
-#include "devices/numberedlist.h"
-#include "devices/plotpuffer.h"
-#include "devices/plotrecord.h"
-#include "devices/plotreplay.h"
-#include "devices/replaymapping.h"
-#include "devices/replaytarget.h"
+#include "devices/displaylist/numberedlist.h"
+#include "devices/displaylist/plotpuffer.h"
+#include "devices/displaylist/plotrecord.h"
+#include "devices/displaylist/plotreplay.h"
+#include "devices/displaylist/replaymapping.h"
+#include "devices/displaylist/replaytarget.h"
 
 #include <chrono>
 #include <cstdio>

@@ -6,7 +6,7 @@
 // window's thread has answered a message sent after the last command.
 #include <velora.h>
 
-#include "devices/winscr.h"
+#include "devices/selector/winscr.h"
 
 #include <chrono>
 #include <cmath>

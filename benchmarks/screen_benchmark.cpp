@@ -2,9 +2,9 @@
 // device (live drawing on the window and a record for each segment), then one full repaint of the
 // window from its display list, and the same replay onto a memory context of the window's size
 // timed on its own. Prints the times; a repaint must stay under 2 s.
-#include "devices/plotreplay.h"
-#include "devices/replaymapping.h"
-#include "devices/winscr.h"
+#include "devices/displaylist/plotreplay.h"
+#include "devices/displaylist/replaymapping.h"
+#include "devices/selector/winscr.h"
 #include "screen/devicecontexttarget.h"
 
 #include <chrono>

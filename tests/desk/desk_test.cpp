@@ -1,7 +1,7 @@
 // The desk's own state and figures: defaults, viewport nesting, font path, placement text, box
 // counter and layers, rectangles, images, arrows, and whole files against the references.
 #include "desk/desk.h"
-#include "devices/corel.h"
+#include "devices/files/corel.h"
 #include "image/bitmap.h"
 
 #include "deskdrawing.h"

@@ -1,8 +1,8 @@
 // The HPGL writer: its lines and number forms, the device selector's scaling and pen rules, the
 // outlines that stand for images, and files that end early or cannot be created. Every file
 // written here must also be read by hp2xx without complaint.
-#include "devices/corel.h"
-#include "devices/deviceselect.h"
+#include "devices/files/corel.h"
+#include "devices/selector/deviceselect.h"
 #include "image/bitmap.h"
 #include "image/bitmap24.h"
 

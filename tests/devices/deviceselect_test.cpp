@@ -1,6 +1,6 @@
 // The device selector: pen state, forwarding, file devices ended by clearing, and the screen
 // services without a screen.
-#include "devices/deviceselect.h"
+#include "devices/selector/deviceselect.h"
 
 #include "support/epsfiles.h"
 #include "support/testfiles.h"

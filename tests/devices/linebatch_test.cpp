@@ -1,7 +1,7 @@
 // Lines on their way to a device: gathered into few calls, a dense column reduced to its
 // extremes, and a batch cut anywhere (full, flushed, pen changed) going on from its last point,
 // so that no segment is lost or drawn twice.
-#include "devices/linebatch.h"
+#include "devices/raster/linebatch.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The display list: its items, strings, capacity rules and growth, the memory it holds, and the
 // numbered chain of layers.
-#include "devices/numberedlist.h"
-#include "devices/plotpuffer.h"
+#include "devices/displaylist/numberedlist.h"
+#include "devices/displaylist/plotpuffer.h"
 
 #include <gtest/gtest.h>
 

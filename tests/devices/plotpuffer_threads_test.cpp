@@ -3,15 +3,15 @@
 // under ThreadSanitizer (preset native-tsan) this also checks that the two threads never race.
 // The client draws live through its batch at the same time, which the window's thread flushes
 // and repaints over.
-#include "devices/canvastarget.h"
-#include "devices/livebatch.h"
-#include "devices/numberedlist.h"
-#include "devices/plotpuffer.h"
-#include "devices/plotrecord.h"
-#include "devices/plotreplay.h"
-#include "devices/rastercanvas.h"
-#include "devices/replaymapping.h"
-#include "devices/replaytarget.h"
+#include "devices/displaylist/numberedlist.h"
+#include "devices/displaylist/plotpuffer.h"
+#include "devices/displaylist/plotrecord.h"
+#include "devices/displaylist/plotreplay.h"
+#include "devices/displaylist/replaymapping.h"
+#include "devices/displaylist/replaytarget.h"
+#include "devices/raster/canvastarget.h"
+#include "devices/raster/livebatch.h"
+#include "devices/raster/rastercanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Records and their replay: the writers' units, the address halves, and what one replay draws
 // through the window's and the zoom lens's mappings, compared as whole call logs.
-#include "devices/numberedlist.h"
-#include "devices/plotpuffer.h"
-#include "devices/plotrecord.h"
-#include "devices/plotreplay.h"
-#include "devices/replaymapping.h"
+#include "devices/displaylist/numberedlist.h"
+#include "devices/displaylist/plotpuffer.h"
+#include "devices/displaylist/plotrecord.h"
+#include "devices/displaylist/plotreplay.h"
+#include "devices/displaylist/replaymapping.h"
 
 #include "replaylog.h"
 

@@ -1,6 +1,6 @@
 // The thinning of dense polylines: every dropped point stays within 0.01 point of the line
 // written, and dense smooth lines shrink to what can be seen.
-#include "devices/polylinesimplifier.h"
+#include "devices/files/polylinesimplifier.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Images in EPS files: in-memory images and BMP files become hex rows, bottom row first.
-#include "devices/postscript.h"
+#include "devices/files/postscript.h"
 #include "image/bitmap.h"
 #include "image/bitmap24.h"
 

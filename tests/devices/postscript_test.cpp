@@ -1,7 +1,7 @@
 // The EPS writer: whole files against references, the header box, number forms, colours, and
 // a current point before every line.
-#include "devices/deviceselect.h"
-#include "devices/postscript.h"
+#include "devices/files/postscript.h"
+#include "devices/selector/deviceselect.h"
 
 #include "support/epsfiles.h"
 #include "support/fatal.h"

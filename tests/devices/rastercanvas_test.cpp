@@ -1,7 +1,7 @@
 // Lines and rectangles drawn into pixels in memory: the pixels of the window systems' pens (the
 // figures below are what they draw), nothing ever written outside the pixels whatever the
 // coordinates and widths, and every changed pixel reported.
-#include "devices/rastercanvas.h"
+#include "devices/raster/rastercanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The pen width texts the EPS writer keeps: each is the "%g" text of exactly its value.
-#include "devices/recentnumbertexts.h"
+#include "devices/files/recentnumbertexts.h"
 
 #include <gtest/gtest.h>
 

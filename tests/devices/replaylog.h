@@ -2,7 +2,7 @@
 // compares a whole replay with the text it expects.
 #pragma once
 
-#include "devices/replaytarget.h"
+#include "devices/displaylist/replaytarget.h"
 
 #include <cstdio>
 #include <string>

@@ -1,6 +1,6 @@
 // The PDF and SVG writers: the same ink as the EPS file for every kind of primitive, files the
 // outside programs accept, the selector's file names and endings, and bad input.
-#include "devices/deviceselect.h"
+#include "devices/selector/deviceselect.h"
 
 #include "desk/desk.h"
 #include "image/bitmap.h"

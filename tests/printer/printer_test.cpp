@@ -2,7 +2,7 @@
 // printer Windows knows, here CUPS's PDF printer behind Wine; the PDF that arrives is rendered
 // and the drawing found where the printer mapping puts it. "Drucker einrichten ..." (command 1)
 // shows the print dialog, and printing still works after it was confirmed.
-#include "devices/winscr.h"
+#include "devices/selector/winscr.h"
 #include "support/windows/hostcommand.h"
 #include "support/windows/windowchecks.h"
 

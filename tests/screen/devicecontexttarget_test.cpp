@@ -1,6 +1,6 @@
 // A replay on a device context draws what the records say: a dense polyline, drawn with a thin
 // pen, gives the same pixels as drawing its lines one by one.
-#include "devices/penstack.h"
+#include "devices/selector/penstack.h"
 #include "screen/devicecontexttarget.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // The window's pen list and the one rule by which live drawing and the replays find pens.
-#include "devices/penstack.h"
+#include "devices/selector/penstack.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The screen device's records: the first pen, points in list units, pen records only on change,
 // clearing by its three flags, and layers chosen by number.
-#include "devices/plotrecord.h"
+#include "devices/displaylist/plotrecord.h"
 
 #include "screentesting.h"
 

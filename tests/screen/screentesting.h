@@ -2,7 +2,7 @@
 // the test may read, and the placement text that gives a frame an exact client size.
 #pragma once
 
-#include "devices/winscr.h"
+#include "devices/selector/winscr.h"
 #include "support/windows/windowchecks.h"
 
 #include <string>

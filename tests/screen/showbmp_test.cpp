@@ -1,6 +1,6 @@
 // BMP files on the screen: the name rules, the record, the picture drawn at once and on repaint,
 // and a missing file that is reported in the error box and ends the process.
-#include "devices/plotrecord.h"
+#include "devices/displaylist/plotrecord.h"
 
 #include "screentesting.h"
 #include "support/bmpfiles.h"

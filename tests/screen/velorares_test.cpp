@@ -1,5 +1,5 @@
 // The resource library the screen windows load by name: cursors, icon and error texts.
-#include "devices/errortexts.h"
+#include "devices/selector/errortexts.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "common/api.h"
-#include "devices/deviceflags.h"
-#include "devices/deviceselect.h"
+#include "devices/selector/deviceflags.h"
+#include "devices/selector/deviceselect.h"
 
 #include <iosfwd>
 

@@ -3,8 +3,8 @@
 #include "plot/boxclass.h"
 
 #include "common/endprocess.h"
-#include "devices/errortexts.h"
-#include "devices/plotpuffer.h"
+#include "devices/displaylist/plotpuffer.h"
+#include "devices/selector/errortexts.h"
 #include "plot/axisticks.h"
 #include "plot/logticks.h"
 #include "text/fontclass.h"

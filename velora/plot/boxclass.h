@@ -6,7 +6,7 @@
 
 #include "common/api.h"
 #include "desk/desk.h"
-#include "devices/deviceflags.h"
+#include "devices/selector/deviceflags.h"
 #include "plot/axisscale.h"
 #include "plot/symbol.h"
 #include "plot/timeticks.h"

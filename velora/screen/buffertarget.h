@@ -3,7 +3,7 @@
 #pragma once
 
 #include "common/api.h"
-#include "devices/canvastarget.h"
+#include "devices/raster/canvastarget.h"
 #include "screen/pagebuffer.h"
 
 class VELORA_API BufferTarget : public CanvasTarget {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "common/api.h"
-#include "devices/linebatch.h"
+#include "devices/raster/linebatch.h"
 
 #include <windows.h>
 

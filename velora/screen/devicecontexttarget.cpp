@@ -1,6 +1,6 @@
 #include "screen/devicecontexttarget.h"
 
-#include "devices/penstack.h"
+#include "devices/selector/penstack.h"
 #include "screen/gdipictures.h"
 
 DeviceContextTarget::DeviceContextTarget(HDC dc, PenStack& pens, int* penTable)

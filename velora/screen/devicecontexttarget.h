@@ -4,8 +4,8 @@
 #pragma once
 
 #include "common/api.h"
-#include "devices/linebatch.h"
-#include "devices/replaytarget.h"
+#include "devices/displaylist/replaytarget.h"
+#include "devices/raster/linebatch.h"
 #include "screen/devicecontextlines.h"
 
 #include <windows.h>

@@ -5,9 +5,9 @@
 #pragma once
 
 #include "common/api.h"
-#include "devices/numberedlist.h"
-#include "devices/penstack.h"
-#include "devices/plotpuffer.h"
+#include "devices/displaylist/numberedlist.h"
+#include "devices/displaylist/plotpuffer.h"
+#include "devices/selector/penstack.h"
 #include "screen/mainframedata.h"
 #include "screen/messagewnd.h"
 #include "screen/pointwnd.h"

@@ -2,7 +2,7 @@
 // lens, the mouse) and the client's thread (live drawing through the screen device).
 #pragma once
 
-#include "devices/numberedlist.h"
+#include "devices/displaylist/numberedlist.h"
 
 #include <windows.h>
 

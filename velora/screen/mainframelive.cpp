@@ -3,7 +3,7 @@
 // every message, and before every repaint; any thread may ask for it too.
 #include "screen/mainframe.h"
 
-#include "devices/livebatch.h"
+#include "devices/raster/livebatch.h"
 
 void MainFrame::flushLive(MainFrameData& d) {
     if (!d.live || !d.live->pending()) return;

@@ -4,9 +4,9 @@
 // at its scales.
 #include "screen/mainframe.h"
 
-#include "devices/livebatch.h"
-#include "devices/plotreplay.h"
-#include "devices/replaymapping.h"
+#include "devices/displaylist/plotreplay.h"
+#include "devices/displaylist/replaymapping.h"
+#include "devices/raster/livebatch.h"
 #include "screen/buffertarget.h"
 #include "screen/devicecontexttarget.h"
 #include "screen/pagebuffer.h"

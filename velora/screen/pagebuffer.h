@@ -5,8 +5,8 @@
 #pragma once
 
 #include "common/api.h"
-#include "devices/linebatch.h"
-#include "devices/rastercanvas.h"
+#include "devices/raster/linebatch.h"
+#include "devices/raster/rastercanvas.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 #include "screen/pagepicture.h"
 
-#include "devices/plotreplay.h"
-#include "devices/replaymapping.h"
+#include "devices/displaylist/plotreplay.h"
+#include "devices/displaylist/replaymapping.h"
 #include "screen/buffertarget.h"
 #include "screen/devicecontexttarget.h"
 #include "screen/pagebuffer.h"

@@ -1,8 +1,8 @@
 #include "screen/zoomwnd.h"
 
-#include "devices/penstack.h"
-#include "devices/plotreplay.h"
-#include "devices/replaymapping.h"
+#include "devices/displaylist/plotreplay.h"
+#include "devices/displaylist/replaymapping.h"
+#include "devices/selector/penstack.h"
 #include "screen/devicecontexttarget.h"
 
 #include <cstring>

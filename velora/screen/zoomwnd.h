@@ -3,7 +3,7 @@
 // follows the mouse; releasing the button closes it. One lens serves the whole library.
 #pragma once
 
-#include "devices/numberedlist.h"
+#include "devices/displaylist/numberedlist.h"
 
 #include <wndexclass.h>
 

@@ -1,0 +1,120 @@
+#include "devices/displaylist/plotreplay.h"
+
+#include "devices/displaylist/plotpuffer.h"
+#include "devices/displaylist/plotrecord.h"
+#include "devices/displaylist/replaymapping.h"
+#include "devices/displaylist/replaytarget.h"
+
+namespace {
+
+class LayerReader {
+public:
+    LayerReader(PlotPuffer& list, const ReplayMapping& mapping, ReplayTarget& target,
+                long& lastSlot)
+        : list(list), end(list.getCounter()), mapping(mapping), target(target), lastSlot(lastSlot) {
+    }
+
+    void run() {
+        unsigned long i = 0;
+        while (i < end) {
+            const unsigned long length = record(i);
+            if (length == 0) return; // cut short: the rest is still being written
+            i += length;
+        }
+    }
+
+private:
+    bool fits(unsigned long i, unsigned long length) const { return length <= end - i; }
+
+    // Draws the record at i; its length, or 0 when it does not end before the count.
+    unsigned long record(unsigned long i) {
+        switch (list.item(i)) {
+        case PI_MOVETO:
+        case PI_LINETO: {
+            if (!fits(i, plotrecord::pointLength)) return 0;
+            const int x = mapping.x(list.item(i + 1));
+            const int y = mapping.y(list.item(i + 2));
+            if (list.item(i) == PI_MOVETO)
+                target.moveTo(x, y);
+            else
+                target.lineTo(x, y);
+            return plotrecord::pointLength;
+        }
+        case PI_PEN: {
+            if (!fits(i, plotrecord::penLength)) return 0;
+            const unsigned colour = static_cast<unsigned short>(list.item(i + 1));
+            const int width = mapping.totalWidth(list.item(i + 2));
+            // The same slot as the pen before costs nothing; slot 0 stands for the device's pen.
+            const long slot = static_cast<long>(colour) + 16L * width;
+            if (slot != lastSlot) {
+                target.selectPen(colour, static_cast<unsigned>(width));
+                lastSlot = slot;
+            }
+            return plotrecord::penLength;
+        }
+        case PI_BITMAP:
+            if (!fits(i, plotrecord::bitmapLength)) return 0;
+            image(i);
+            return plotrecord::bitmapLength;
+        case PI_SHOWBMP:
+            return file(i);
+        default:
+            return 1;
+        }
+    }
+
+    void image(unsigned long i) {
+        const int x1 = list.item(i + 1), y1 = list.item(i + 2);
+        const int x2 = list.item(i + 3), y2 = list.item(i + 4);
+        const int columns = list.item(i + 5), rows = list.item(i + 6);
+        short address[plotrecord::addressItems];
+        for (int k = 0; k < plotrecord::addressItems; ++k)
+            address[k] = list.item(i + 7 + k);
+        const void* pixels = plotrecord::joinAddress(address);
+        for (int k = 0; k < plotrecord::addressItems; ++k)
+            address[k] = list.item(i + 7 + plotrecord::addressItems + k);
+        const void* info = plotrecord::joinAddress(address);
+        const int left = static_cast<int>((x1 + mapping.dx) * mapping.fx);
+        const int width = static_cast<int>((x2 - x1) * mapping.fx);
+        const int top = static_cast<int>((y2 + mapping.dy) * mapping.fy - mapping.off);
+        const int height = static_cast<int>((y1 - y2) * mapping.fy + 1);
+        target.drawImage(left, top, width, height, columns, rows, pixels, info);
+    }
+
+    unsigned long file(unsigned long i) {
+        const unsigned long head = plotrecord::showBmpHeadLength;
+        if (!fits(i, head + 1)) return 0;
+        const int bytes = list.item(i + head);
+        const unsigned long stringItems = bytes > 0 ? (bytes + 1ul) / 2 : 0;
+        const unsigned long length = head + 1 + stringItems + 1;
+        if (!fits(i, length)) return 0;
+        unsigned long at = i + head;
+        const char* name = list.getString(at);
+        const int x1 = list.item(i + 1), y1 = list.item(i + 2);
+        const int x2 = list.item(i + 3), y2 = list.item(i + 4);
+        const double left = (x1 + mapping.dx) * mapping.fx;
+        const double top = (y2 + mapping.dy) * mapping.fy - mapping.off;
+        const double w = (x2 - x1) * mapping.fx;
+        const double h = (y1 - y2) * mapping.fy;
+        target.drawFile(name, static_cast<int>(left), static_cast<int>(top),
+                        static_cast<int>(w + 1), static_cast<int>(h + 1));
+        return length;
+    }
+
+    PlotPuffer& list;
+    const unsigned long end;
+    const ReplayMapping& mapping;
+    ReplayTarget& target;
+    long& lastSlot;
+};
+
+} // namespace
+
+void PlotReplay::run(NumberedList<PlotPuffer>& layers, const ReplayMapping& mapping,
+                     ReplayTarget& target) {
+    // Carried from layer to layer; 0 at the start, so a first pen of colour 0 and width 0 keeps
+    // the device's own thin black pen.
+    long lastSlot = 0;
+    for (NumberedList<PlotPuffer>* layer = &layers; layer; layer = layer->getNext())
+        LayerReader(layer->payload(), mapping, target, lastSlot).run();
+}

@@ -1,0 +1,237 @@
+#include "devices/files/pdfwriter.h"
+
+#include "common/numberformat.h"
+#include "devices/files/flate.h"
+#include "devices/files/numbertext.h"
+#include "devices/files/picturepixels.h"
+
+#include <zlib.h>
+
+#include <cmath>
+#include <cstring>
+
+using velora::integerText;
+// PDF's numbers have no exponent form.
+using velora::plainNumberText;
+
+namespace {
+
+// The objects before the pictures and forms: the content stream, its length, the catalogue,
+// the page tree and the page.
+constexpr int contentObject = 1, lengthObject = 2, catalogObject = 3, pagesObject = 4,
+              pageObject = 5, firstFreeObject = 6;
+
+// A shape is stroked by reference from its second stroke on when it has at most this many
+// points; more distinct shapes than this are written out each time.
+constexpr std::size_t shapePointLimit = 64;
+constexpr std::size_t shapeLimit = 4096;
+
+std::string objectName(char kind, int number) {
+    char text[velora::numberTextCapacity + 2] = {'/', kind};
+    return std::string(text, velora::formatInt(text + 2, number));
+}
+
+} // namespace
+
+pdfwriter::pdfwriter(char* name) : VectorPage("pdfwriter", name ? name : "") {
+    // The comment of bytes above 127 marks the file as binary for programs that look.
+    emit("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n");
+    offsets.assign(firstFreeObject, 0);
+    offsets[contentObject] = written;
+    emit("1 0 obj\n<< /Length 2 0 R /Filter /FlateDecode >>\nstream\n");
+    content = std::make_unique<velora::FlateStream>(out, written, Z_BEST_SPEED);
+    // Round caps and joins and the miter limit of the EPS file.
+    content->put("1 J 1 j 10 M\n");
+}
+
+pdfwriter::~pdfwriter() {
+    finish();
+}
+
+void pdfwriter::selectPen() {
+    if (colour != writtenColour) {
+        writtenColour = colour;
+        const double* rgb = colourTable[colour];
+        std::string line = plainNumberText(rgb[0]) + ' ' + plainNumberText(rgb[1]) + ' ' +
+                           plainNumberText(rgb[2]) + " RG\n";
+        content->write(line.data(), line.size());
+    }
+    if (penwidth != writtenWidth) {
+        writtenWidth = penwidth;
+        std::string line = plainNumberText(std::fabs(penwidth * 1.75)) + " w\n";
+        content->write(line.data(), line.size());
+    }
+}
+
+void pdfwriter::writePath(const std::vector<velora::GridPoint>& points,
+                          const std::vector<Subpath>& subpaths, velora::GridPoint origin) {
+    for (const Subpath& s : subpaths) {
+        for (std::size_t i = 0; i < s.count; ++i) {
+            const velora::GridPoint& p = points[s.first + i];
+            char* at = content->reserve(2 * velora::numberTextCapacity + 4);
+            at = velora::formatThousandths(at, p.x - origin.x);
+            *at++ = ' ';
+            at = velora::formatThousandths(at, p.y - origin.y);
+            *at++ = ' ';
+            *at++ = i == 0 ? 'm' : 'l';
+            *at++ = '\n';
+            content->commit(at);
+        }
+        if (s.closed) content->write("h\n", 2);
+    }
+    content->write("S\n", 2);
+}
+
+bool pdfwriter::strokeByReference(const std::vector<velora::GridPoint>& points,
+                                  const std::vector<Subpath>& subpaths) {
+    if (points.size() > shapePointLimit) return false;
+    // The outline relative to the first point, as bytes.
+    const velora::GridPoint origin = points.front();
+    shapeKey.clear();
+    for (const Subpath& s : subpaths) {
+        const long long header[2] = {static_cast<long long>(s.count), s.closed ? 1 : 0};
+        shapeKey.append(reinterpret_cast<const char*>(header), sizeof header);
+        for (std::size_t i = 0; i < s.count; ++i) {
+            const long long xy[2] = {points[s.first + i].x - origin.x,
+                                     points[s.first + i].y - origin.y};
+            shapeKey.append(reinterpret_cast<const char*>(xy), sizeof xy);
+        }
+    }
+    auto found = shapes.find(shapeKey);
+    if (found == shapes.end()) {
+        if (shapes.size() < shapeLimit) shapes.emplace(shapeKey, Shape{});
+        return false;
+    }
+    Shape& shape = found->second;
+    if (shape.form < 0) {
+        // Seen before: from now on drawn once as a form, which takes the colour and width
+        // current where it is placed.
+        const int object = static_cast<int>(offsets.size() + pending.size());
+        shape.form = ++forms;
+        std::string outline;
+        for (const Subpath& s : subpaths) {
+            for (std::size_t i = 0; i < s.count; ++i) {
+                const velora::GridPoint& p = points[s.first + i];
+                char text[2 * velora::numberTextCapacity + 4];
+                char* at = velora::formatThousandths(text, p.x - origin.x);
+                *at++ = ' ';
+                at = velora::formatThousandths(at, p.y - origin.y);
+                *at++ = ' ';
+                *at++ = i == 0 ? 'm' : 'l';
+                *at++ = '\n';
+                outline.append(text, at);
+            }
+            if (s.closed) outline += "h\n";
+        }
+        outline += "S\n";
+        // The form's box: the outline's extent widened by the widest pen a page might use.
+        long long minx = 0, miny = 0, maxx = 0, maxy = 0;
+        for (const velora::GridPoint& p : points) {
+            minx = std::min(minx, p.x - origin.x);
+            maxx = std::max(maxx, p.x - origin.x);
+            miny = std::min(miny, p.y - origin.y);
+            maxy = std::max(maxy, p.y - origin.y);
+        }
+        const long long margin = 1000000; // 1000 points
+        char box[4 * velora::numberTextCapacity + 8];
+        char* at = box;
+        for (long long v : {minx - margin, miny - margin, maxx + margin, maxy + margin}) {
+            at = velora::formatThousandths(at, v);
+            *at++ = ' ';
+        }
+        pending.push_back({
+            "/Type /XObject /Subtype /Form /BBox [" + std::string(box, at - 1) +
+                "] /Filter /FlateDecode",
+            velora::deflateBytes(reinterpret_cast<const unsigned char*>(outline.data()),
+                                 outline.size(), Z_BEST_SPEED),
+        });
+        xobjects += objectName('F', shape.form) + ' ' + integerText(object) + " 0 R ";
+    }
+    char text[3 * velora::numberTextCapacity + 32];
+    char* at = text;
+    std::memcpy(at, "q 1 0 0 1 ", 10);
+    at += 10;
+    at = velora::formatThousandths(at, origin.x);
+    *at++ = ' ';
+    at = velora::formatThousandths(at, origin.y);
+    std::memcpy(at, " cm /F", 6);
+    at = velora::formatInt(at + 6, shape.form);
+    std::memcpy(at, " Do Q\n", 6);
+    content->write(text, static_cast<std::size_t>(at + 6 - text));
+    return true;
+}
+
+void pdfwriter::strokePath(const std::vector<velora::GridPoint>& points,
+                           const std::vector<Subpath>& subpaths) {
+    selectPen();
+    if (strokeByReference(points, subpaths)) return;
+    writePath(points, subpaths, {0, 0});
+}
+
+void pdfwriter::placePicture(const velora::PicturePixels& picture, double a, double d, double e,
+                             double f) {
+    ++images;
+    const int object = static_cast<int>(offsets.size() + pending.size());
+    std::string dictionary = "/Type /XObject /Subtype /Image /Width " + integerText(picture.width) +
+                             " /Height " + integerText(picture.height) + " /BitsPerComponent 8";
+    if (picture.indexed) {
+        dictionary += " /ColorSpace [/Indexed /DeviceRGB 255 <";
+        static const char digits[] = "0123456789abcdef";
+        for (unsigned char byte : picture.palette) {
+            dictionary += digits[byte >> 4];
+            dictionary += digits[byte & 15];
+        }
+        dictionary += ">]";
+    } else {
+        dictionary += " /ColorSpace /DeviceRGB";
+    }
+    dictionary += " /Filter /FlateDecode";
+    pending.push_back({dictionary, velora::deflateBytes(picture.rows.data(), picture.rows.size(),
+                                                        Z_DEFAULT_COMPRESSION)});
+    xobjects += objectName('I', images) + ' ' + integerText(object) + " 0 R ";
+    const std::string line = "q " + plainNumberText(a) + " 0 0 " + plainNumberText(d) + ' ' +
+                             plainNumberText(e) + ' ' + plainNumberText(f) + " cm " +
+                             objectName('I', images) + " Do Q\n";
+    content->write(line.data(), line.size());
+}
+
+void pdfwriter::finish() {
+    strokeRemainder();
+    content->finish();
+    const long long streamLength =
+        written - offsets[contentObject] -
+        static_cast<long long>(
+            std::strlen("1 0 obj\n<< /Length 2 0 R /Filter /FlateDecode >>\nstream\n"));
+    emit("\nendstream\nendobj\n");
+    offsets[lengthObject] = written;
+    emit("2 0 obj\n" + integerText(streamLength) + "\nendobj\n");
+    offsets[catalogObject] = written;
+    emit("3 0 obj\n<< /Type /Catalog /Pages 4 0 R >>\nendobj\n");
+    offsets[pagesObject] = written;
+    emit("4 0 obj\n<< /Type /Pages /Kids [5 0 R] /Count 1 >>\nendobj\n");
+    const PageBox box = pageBox();
+    offsets[pageObject] = written;
+    emit("5 0 obj\n<< /Type /Page /Parent 4 0 R /MediaBox [" + plainNumberText(box.llx) + ' ' +
+         plainNumberText(box.lly) + ' ' + plainNumberText(box.urx) + ' ' +
+         plainNumberText(box.ury) + "] /Resources << /XObject << " + xobjects +
+         ">> >> /Contents 1 0 R >>\nendobj\n");
+    for (const PendingObject& object : pending) {
+        offsets.push_back(written);
+        const std::string number = integerText(static_cast<long long>(offsets.size() - 1));
+        emit(number + " 0 obj\n<< " + object.dictionary + " /Length " +
+             integerText(static_cast<long long>(object.data.size())) + " >>\nstream\n");
+        emit(object.data);
+        emit("\nendstream\nendobj\n");
+    }
+    const long long xref = written;
+    emit("xref\n0 " + integerText(static_cast<long long>(offsets.size())) +
+         "\n0000000000 65535 f\r\n");
+    for (std::size_t i = 1; i < offsets.size(); ++i) {
+        char entry[21];
+        std::snprintf(entry, sizeof entry, "%010lld 00000 n\r\n", offsets[i]);
+        emit(entry, 20);
+    }
+    emit("trailer\n<< /Size " + integerText(static_cast<long long>(offsets.size())) +
+         " /Root 3 0 R >>\nstartxref\n" + integerText(xref) + "\n%%EOF\n");
+    closeAndPublish();
+}

@@ -1,0 +1,58 @@
+// pdfwriter: the drawing of a desk as a PDF 1.4 file of one page, beside the EPS file. Strokes
+// go into one Flate-compressed content stream as they come; pictures become image objects and
+// a small shape stroked again and again (a plot symbol) a form drawn once and placed by
+// reference. The page is the EPS file's bounding box. The file is written under a temporary
+// name and given its final name when the writer is deleted.
+#pragma once
+
+#include "devices/files/vectorpage.h"
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace velora {
+class FlateStream;
+}
+
+class VELORA_API pdfwriter : public VectorPage {
+public:
+    // `name` is the final file name ("figure.pdf").
+    explicit pdfwriter(char* name);
+    ~pdfwriter() override;
+
+protected:
+    void strokePath(const std::vector<velora::GridPoint>& points,
+                    const std::vector<Subpath>& subpaths) override;
+    void placePicture(const velora::PicturePixels& picture, double a, double d, double e,
+                      double f) override;
+
+private:
+    // A stream object written after the content stream: its dictionary and its data.
+    struct PendingObject {
+        std::string dictionary;
+        std::string data;
+    };
+    void selectPen();
+    void writePath(const std::vector<velora::GridPoint>& points,
+                   const std::vector<Subpath>& subpaths, velora::GridPoint origin);
+    bool strokeByReference(const std::vector<velora::GridPoint>& points,
+                           const std::vector<Subpath>& subpaths);
+    void finish();
+
+    std::unique_ptr<velora::FlateStream> content;
+    std::vector<long long> offsets;
+    std::vector<PendingObject> pending;
+    std::string xobjects;
+    int writtenColour = -1;
+    float writtenWidth = -1.0f;
+    // Small shapes by their outline relative to their first point, once seen,
+    // and the form drawing them once one is made.
+    struct Shape {
+        int form = -1; // its number in the names /F1, /F2 ...
+    };
+    std::unordered_map<std::string, Shape> shapes;
+    std::string shapeKey;
+    int images = 0, forms = 0;
+};

@@ -1,0 +1,100 @@
+// RasterCanvas: lines and rectangles drawn straight into 32-bit pixels in memory (the rows of a
+// top-down device-independent bitmap), for the screen's page buffer. A polyline here costs a few
+// nanoseconds a pixel, where a window system may spend a microsecond a segment on lines wider
+// than one pixel; the window then gets the changed rectangle in one copy.
+//
+// The pixels are those of the window system's own pens, so that the page looks as it always
+// did and a metafile of it plays back the same: a one-pixel pen walks each segment from its
+// first point up to, not including, its last, halves rounded by the direction of the line; a
+// wider pen fills each segment as a band of its width (the band's corners rounded to whole
+// pixels, its inside taken at the pixels' top left corners) and puts its round dot on every
+// point. The dot's shape may come from the window system (setDotShaper).
+#pragma once
+
+#include "common/api.h"
+#include "devices/raster/linebatch.h"
+
+#include <cstdint>
+#include <vector>
+
+// A rectangle of pixels: left and top included, right and bottom not.
+struct PixelBounds {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool empty() const { return left >= right || top >= bottom; }
+};
+
+// One row of a wide pen's round dot: the pixels from `from` to `to` (both included) in row `dy`,
+// relative to the point.
+struct DotRow {
+    int dy;
+    int from;
+    int to;
+};
+
+// Fills `rows` with the dot of a pen `width` pixels wide.
+using DotShaper = void (*)(int width, std::vector<DotRow>& rows);
+
+class VELORA_API RasterCanvas : public LineSink {
+public:
+    // Pens are drawn at most this wide; a stray width costs no more.
+    static constexpr int widestPen = 64;
+
+    // The colour as a 32-bit bitmap keeps it: blue in the low byte, then green and red.
+    static constexpr std::uint32_t rgb(unsigned red, unsigned green, unsigned blue) {
+        return (red & 0xffu) << 16 | (green & 0xffu) << 8 | (blue & 0xffu);
+    }
+    // The dot of the window systems' round pens, worked out here: the rows of an ellipse in the
+    // box from -(width / 2) to (width + 1) / 2 on both axes.
+    static void roundDot(int width, std::vector<DotRow>& rows);
+
+    RasterCanvas();
+
+    // Draws into `width` x `height` pixels, row after row from the top, `pitch` pixels apart;
+    // the caller keeps them. Null or an empty size draws nothing.
+    void attach(std::uint32_t* pixels, int width, int height, int pitch);
+    int width() const { return columns; }
+    int height() const { return rows; }
+
+    // Where the dots of wide pens come from (roundDot unless said); dots made are kept.
+    void setDotShaper(DotShaper shaper);
+    // The pen of the lines that follow; widths below 1 draw as 1, above widestPen as widestPen.
+    void setPen(std::uint32_t colour, int width);
+    void polylines(const LinePoint* points, const unsigned long* counts, int lines) override;
+    // Fills the rectangle, clipped to the pixels.
+    void fill(PixelBounds area, std::uint32_t colour);
+    // A filled rectangle as a window system draws one between two corners (in either order):
+    // the area up to, not including, the right and bottom corner filled with `inside`, outlined
+    // with the pen along its first and last pixels (a wide pen reaching out as on a line).
+    void rectangle(int x1, int y1, int x2, int y2, std::uint32_t inside);
+
+    // The pixels changed since the last call (drawn here or marked by the caller), and the
+    // record of them cleared.
+    PixelBounds takeChanged();
+    void markChanged(PixelBounds area);
+
+private:
+    void thinLine(int x0, int y0, int x1, int y1);
+    // rasterwide.cpp: a polyline of a pen wider than one pixel.
+    void widePolyline(const LinePoint* points, unsigned long count);
+    void band(int x0, int y0, int x1, int y1);
+    void quadrilateral(const int (&corners)[4][2]);
+    void stamp(int x, int y);
+    // Fills with the pen's colour, clipped to the pixels.
+    void penRectangle(int left, int top, int right, int bottom);
+    void markSegment(int x0, int y0, int x1, int y1, int reach);
+
+    std::uint32_t* pixels;
+    int columns;
+    int rows;
+    int pitch;
+    std::uint32_t colour;
+    int penWidth;
+    DotShaper shaper;
+    std::vector<std::vector<DotRow>> dots; // by width, made when first needed
+    const std::vector<DotRow>* dot;        // the current pen's
+    int dotReach;                          // how far the dot reaches from its point
+    PixelBounds changed;
+};
