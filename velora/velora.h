@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/api.h"
+#include "common/colour.h"
 #include "common/endprocess.h"
 #include "desk/defines.h"
 #include "desk/desk.h"
@@ -28,6 +29,7 @@
 #include "plot/axisticks.h"
 #include "plot/boxclass.h"
 #include "plot/dashedline.h"
+#include "plot/legend.h"
 #include "plot/symbol.h"
 #include "plot/tickformat.h"
 #include "text/charactermap.h"

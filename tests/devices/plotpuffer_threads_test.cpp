@@ -33,6 +33,7 @@ public:
     }
     void selectPen(unsigned, unsigned) override {}
     void drawImage(int, int, int, int, int, int, const void*, const void*) override {}
+    void fillPolygon(const LinePoint*, unsigned long, unsigned, unsigned) override {}
     void drawFile(const char* name, int, int, int, int) override {
         ++files;
         if (std::strcmp(name, "plot.bmp") != 0) ++tornRecords;

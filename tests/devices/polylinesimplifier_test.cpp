@@ -103,4 +103,15 @@ TEST(PolylineSimplifier, KeepsEndsCornersAndDots) {
     simplifier.add(5, 0);
     simplifier.finish();
     EXPECT_EQ(kept, (std::vector<GridPoint>{{0, 0}, {10000, 0}, {5000, 0}}));
+    // Down to the base and back up the same edge, as the bars of a histogram of equal heights
+    // are outlined: the line comes back to where it turned down before it goes on.
+    kept.clear();
+    simplifier.start(0, 10);
+    simplifier.add(10, 10);
+    simplifier.add(10, 0);
+    simplifier.add(10, 10);
+    simplifier.add(20, 10);
+    simplifier.finish();
+    EXPECT_EQ(kept, (std::vector<GridPoint>{
+                        {0, 10000}, {10000, 10000}, {10000, 0}, {10000, 10000}, {20000, 10000}}));
 }

@@ -23,6 +23,18 @@ public:
         add(" %d %d %d %d", left, top, width, height);
     }
 
+    void fillPolygon(const LinePoint* points, unsigned long count, unsigned colour,
+                     unsigned alpha) override {
+        char line[48];
+        std::snprintf(line, sizeof line, "A %x %u", colour, alpha);
+        text += line;
+        for (unsigned long i = 0; i < count; ++i) {
+            std::snprintf(line, sizeof line, " %ld %ld", points[i].x, points[i].y);
+            text += line;
+        }
+        text += '\n';
+    }
+
     std::string text;
     const void* imagePixels = nullptr;
     const void* imageInfo = nullptr;

@@ -28,20 +28,6 @@ namespace {
 
 constexpr int allFiles = EPS | PDF | SVG;
 
-void expectSameInk(const std::string& base) {
-    if (!testing_support::haveVectorTools()) GTEST_SKIP() << "PDF and SVG tools not installed";
-    EXPECT_EQ(testing_support::pdfProblems(base + ".pdf"), "");
-    EXPECT_EQ(testing_support::svgProblems(base + ".svg"), "");
-    const double pdf = testing_support::inkDifference(base + ".eps", base + ".pdf");
-    const double svg = testing_support::inkDifference(base + ".eps", base + ".svg");
-    EXPECT_GE(pdf, 0.0);
-    EXPECT_LT(pdf, 0.01);
-    EXPECT_GE(svg, 0.0);
-    EXPECT_LT(svg, 0.01);
-    std::printf("%s: cells whose ink differs from the EPS file's: PDF %.3f %%, SVG %.3f %%\n",
-                base.c_str(), 100 * pdf, 100 * svg);
-}
-
 // Lines in every colour and several widths, a dot, rectangles, arrows, a clipped star, symbols,
 // text in the three fonts, an 8-bit and a 24-bit picture placed from memory and from a file.
 void drawEveryPrimitive(desk& page) {
@@ -110,7 +96,7 @@ TEST(VectorPage, EveryPrimitiveHasTheInkOfTheEpsFile) {
     }
     // The symbols stroked again and again are drawn once and placed by reference.
     EXPECT_NE(readFile("vector_every.pdf").find("/Subtype /Form"), std::string::npos);
-    expectSameInk("vector_every");
+    testing_support::expectSameInkAsEps("vector_every");
 }
 
 TEST(VectorPage, DoublePageHasTheInkOfTheEpsFile) {
@@ -125,7 +111,7 @@ TEST(VectorPage, DoublePageHasTheInkOfTheEpsFile) {
         text.hwrite(20, 100, "double page", 0, FONT_ROMAN, 1.5f, 0, 0);
         page.close();
     }
-    expectSameInk("vector_double");
+    testing_support::expectSameInkAsEps("vector_double");
 }
 
 #ifdef VELORA_DEMO_PROGRAM
@@ -134,7 +120,7 @@ TEST(VectorPage, DemoHasTheInkOfItsEpsFile) {
                                           "' vector_demo '" + testing_support::fontDirectory() +
                                           "'"),
               0);
-    expectSameInk("vector_demo");
+    testing_support::expectSameInkAsEps("vector_demo");
 }
 #endif
 

@@ -334,3 +334,54 @@ TEST(PageFile, SaveDialogOfTheSystemMenuWritesTheChosenFile) {
     EXPECT_GE(sameShare(window, played(metafile, window.width, window.height)), 0.99);
     DeleteEnhMetaFile(metafile);
 }
+
+// Fills in palette and true colours at several opacities, a self-intersecting one and one cut
+// by the viewport: live drawing, a repaint and the copied metafile show the same pixels, each
+// one (the translucent fills lie on white, where the metafile's colour laid over white is
+// what the page buffer blends).
+TEST(PageCopy, FillsLookTheSameLiveRepaintedAndCopied) {
+    desk page;
+    const std::string placement = placementForClient(20, 20, 640, 480);
+    page.open(SCREEN, "fills", placement.c_str());
+    HWND hwnd = FindWindowA("VeloraMainFrame", "Velora  fills");
+    ASSERT_NE(hwnd, nullptr);
+    const COLOR colours[] = {1, 3, velora::rgb(230, 159, 0), velora::rgb(0, 114, 178), 12};
+    const float opacities[] = {1.0f, 0.3f, 0.6f};
+    for (int c = 0; c < 5; ++c)
+        for (int a = 0; a < 3; ++a) {
+            page.setfillopacity(opacities[a]);
+            const float x0 = 5 + 15.5f * c, y0 = 5 + 17.3f * a;
+            const float x[5] = {x0, x0 + 12.2f, x0 + 13.1f, x0 + 2.5f, x0 + 6.6f};
+            const float y[5] = {y0, y0 + 1.7f, y0 + 13.4f, y0 + 10.1f, y0 + 5.2f};
+            page.fill(x, y, 5, colours[c]);
+        }
+    page.setfillopacity(1.0f);
+    const float star[5][2] = {{100, 95}, {110, 62}, {84, 83}, {116, 83}, {90, 62}};
+    float sx[5], sy[5];
+    for (int k = 0; k < 5; ++k) {
+        sx[k] = star[k][0];
+        sy[k] = star[k][1];
+    }
+    page.fill(sx, sy, 5, velora::rgb(204, 121, 167));
+    page.setviewport(85, 10, 125, 50);
+    const float big[4] = {70, 140, 100, 60}, bigY[4] = {0, 20, 70, 40};
+    page.fill(big, bigY, 4, 2);
+    page.resetviewport();
+    paintPending(hwnd);
+    const Pixels live = windowPixels(hwnd);
+    EXPECT_GT(inkOf(live), 20000);
+    wipe(hwnd);
+    repaint(hwnd);
+    const Pixels repainted = windowPixels(hwnd);
+    EXPECT_EQ(sameShare(live, repainted), 1.0);
+    emptyClipboard();
+    EXPECT_TRUE(page.copyscreen());
+    {
+        Clipboard board(nullptr);
+        ASSERT_TRUE(board.opened);
+        auto metafile = static_cast<HENHMETAFILE>(GetClipboardData(CF_ENHMETAFILE));
+        ASSERT_NE(metafile, nullptr);
+        EXPECT_EQ(sameShare(live, played(metafile, live.width, live.height)), 1.0);
+    }
+    page.close();
+}

@@ -2,6 +2,8 @@
 
 #include "support/testfiles.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -134,3 +136,17 @@ double inkDifference(const std::string& epsPath, const std::string& otherPath) {
 }
 
 } // namespace testing_support
+
+void testing_support::expectSameInkAsEps(const std::string& base) {
+    if (!haveVectorTools()) GTEST_SKIP() << "PDF and SVG tools not installed";
+    EXPECT_EQ(pdfProblems(base + ".pdf"), "");
+    EXPECT_EQ(svgProblems(base + ".svg"), "");
+    const double pdf = inkDifference(base + ".eps", base + ".pdf");
+    const double svg = inkDifference(base + ".eps", base + ".svg");
+    EXPECT_GE(pdf, 0.0);
+    EXPECT_LT(pdf, 0.01);
+    EXPECT_GE(svg, 0.0);
+    EXPECT_LT(svg, 0.01);
+    std::printf("%s: cells whose ink differs from the EPS file's: PDF %.3f %%, SVG %.3f %%\n",
+                base.c_str(), 100 * pdf, 100 * svg);
+}

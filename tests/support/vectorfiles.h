@@ -20,5 +20,8 @@ std::string svgProblems(const std::string& svgPath);
 // The share of cells (0 ... 1) whose ink differs between the 300 dpi renders of an EPS file by
 // Ghostscript and of a PDF (pdftoppm) or SVG file (rsvg-convert); -1 if a render failed.
 double inkDifference(const std::string& epsPath, const std::string& otherPath);
+// Test checks: base.pdf and base.svg are accepted and have base.eps's ink (under 1 % of the
+// cells differ); skips the test where the programs are missing.
+void expectSameInkAsEps(const std::string& base);
 
 } // namespace testing_support

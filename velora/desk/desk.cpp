@@ -1,5 +1,6 @@
 #include "desk/desk.h"
 
+#include "desk/polygonclip.h"
 #include "desk/segmentgeometry.h"
 
 #include <cmath>
@@ -21,7 +22,8 @@ bool isFinitePoint(float x, float y) {
 } // namespace
 
 desk::desk(HINSTANCE instance, HINSTANCE, char*, int)
-    : deviceselect(instance), epscolours(nullptr), fontpath(nullptr), ebene(0), opened(0) {
+    : deviceselect(instance), epscolours(nullptr), polygonClip(new velora::PolygonClip),
+      fillopacity(1.0f), fontpath(nullptr), ebene(0), opened(0) {
     initialise();
 }
 
@@ -31,6 +33,7 @@ desk::~desk() {
     cl();
     delete[] epscolours;
     delete[] fontpath;
+    delete polygonClip;
 }
 
 void desk::initialise() {
@@ -70,6 +73,24 @@ char* desk::MakePosSize(int x, int y, int w, int h) {
 void desk::setcolor(int col) {
     sp(col);
     color = col;
+}
+
+void desk::fill(const float* x, const float* y, int n, int col) {
+    if (!x || !y || n < 3) return;
+    for (int i = 0; i < n; ++i)
+        if (!isFinitePoint(x[i], y[i])) return;
+    // Two viewports that did not overlap leave an empty one.
+    if (!(vxmin <= vxmax && vymin <= vymax)) return;
+    const velora::PolygonClip::Polygon part =
+        polygonClip->clip(x, y, n, vxmin, vymin, vxmax, vymax);
+    if (part.count < 3) return;
+    const unsigned alpha = static_cast<unsigned>(static_cast<double>(fillopacity) * 255.0 + 0.5);
+    fp(part.x, part.y, part.count, col >= 0 ? col : color, alpha);
+}
+
+void desk::setfillopacity(float a) {
+    if (a != a) return;
+    fillopacity = a < 0.0f ? 0.0f : a > 1.0f ? 1.0f : a;
 }
 
 void desk::setpenwidth(float w) {

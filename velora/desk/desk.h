@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/api.h"
+#include "common/colour.h"
 #include "devices/selector/deviceflags.h"
 #include "devices/selector/deviceselect.h"
 
@@ -14,9 +15,12 @@ class bitmap24;
 class PlotPuffer;
 class StringStack;
 
-// A colour index: 0 black, 1 red, 2 green, 3 blue, 4 yellow, 5 cyan, 6 magenta, 7 black, 8 to 15
-// greys from dark to white. A negative colour given to a drawing call means the current colour.
-typedef int COLOR;
+// COLOR (common/colour.h): a colour index, 0 black, 1 red, 2 green, 3 blue, 4 yellow, 5 cyan,
+// 6 magenta, 7 black, 8 to 15 greys from dark to white; or a true colour of velora::rgb(). A
+// negative colour given to a drawing call means the current colour.
+namespace velora {
+class PolygonClip;
+}
 
 class VELORA_API desk : public deviceselect {
 public:
@@ -63,6 +67,15 @@ public:
     void showbmp(float x1, float y1, float x2, float y2, const char* name);
     void putbmp(float x1, float y1, float x2, float y2, bitmap& b);
     void putbmp(float x1, float y1, float x2, float y2, bitmap24& b);
+    // Fills the polygon of `n` vertices (page units, closed from the last to the first) by the
+    // non-zero winding rule, clipped to the viewport, in `col` at the fill opacity; the current
+    // colour and point stay as they are. Fewer than three vertices, or one that is no finite
+    // number, fill nothing.
+    void fill(const float* x, const float* y, int n, int col);
+    // The opacity of the fills that follow, from 0 (nothing) to 1 (covers; the start value).
+    // A value outside is held to the range; NaN keeps the last one.
+    void setfillopacity(float a);
+    float getfillopacity() const { return fillopacity; }
 
     // Intersects the viewport with the rectangle; a rectangle with x1 >= x2 or y1 >= y2 is
     // ignored. Only resetviewport enlarges the viewport again.
@@ -117,6 +130,8 @@ private:
     void readEpsPicture(EpsImport& state, bool colour);
 
     int* epscolours;
+    velora::PolygonClip* polygonClip;
+    float fillopacity;
     int color;
     float penwidth;
     float curx, cury;

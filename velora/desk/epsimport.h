@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <istream>
+#include <vector>
 
 namespace velora::eps {
 
@@ -33,6 +34,11 @@ struct desk::EpsImport {
     Defines defines;
     StringStack stack;
     int colour = 0;
+    // Between gsave and grestore the path is a fill's outline, gathered here until `fill`; the
+    // colour comes back at grestore.
+    bool inFill = false;
+    int colourBeforeFill = 0;
+    std::vector<float> fillX, fillY;
     // Placement of the next picture: its origin from the last translate, in page units, and the
     // size of one pixel in points from the last scale. A picture with neither sits at the page
     // origin with one point a pixel.

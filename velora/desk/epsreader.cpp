@@ -5,6 +5,7 @@
 
 #include "common/filename.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -100,6 +101,10 @@ enum class EpsCommand {
     lineto,
     setlinewidth,
     sethsbcolor,
+    setrgbcolor,
+    gsave,
+    grestore,
+    fill,
     translate,
     scale,
     image,
@@ -118,6 +123,10 @@ EpsCommand commandOf(const char* word) {
                       {"lineto", EpsCommand::lineto},
                       {"setlinewidth", EpsCommand::setlinewidth},
                       {"sethsbcolor", EpsCommand::sethsbcolor},
+                      {"setrgbcolor", EpsCommand::setrgbcolor},
+                      {"gsave", EpsCommand::gsave},
+                      {"grestore", EpsCommand::grestore},
+                      {"fill", EpsCommand::fill},
                       {"translate", EpsCommand::translate},
                       {"scale", EpsCommand::scale},
                       {"image", EpsCommand::image},
@@ -268,12 +277,18 @@ void desk::interpretEps(EpsImport& s) {
     char* word = s.word;
     const std::size_t size = sizeof s.word;
     while (s.stack.pop(word, size)) {
-        switch (commandOf(s.defines(word))) {
+        EpsCommand command = commandOf(s.defines(word));
+        // A fill of the EPS writer is bracketed by its own "g" ... "gr"; a gsave spelled out
+        // (a picture's, another program's) is passed over as before.
+        if ((command == EpsCommand::gsave && std::strcmp(word, "g") != 0) ||
+            (command == EpsCommand::grestore && !s.inFill))
+            command = EpsCommand::other;
+        switch (command) {
         case EpsCommand::newpath:
-            np();
+            if (!s.inFill) np();
             break;
         case EpsCommand::closepath:
-            cp();
+            if (!s.inFill) cp();
             break;
         case EpsCommand::stroke:
             st();
@@ -281,13 +296,52 @@ void desk::interpretEps(EpsImport& s) {
         case EpsCommand::moveto: {
             const double y = operand(s.stack, word, size);
             const double x = operand(s.stack, word, size);
-            move(x_(x), y_(y));
+            if (s.inFill) {
+                s.fillX.assign(1, x_(x));
+                s.fillY.assign(1, y_(y));
+            } else {
+                move(x_(x), y_(y));
+            }
             break;
         }
         case EpsCommand::lineto: {
             const double y = operand(s.stack, word, size);
             const double x = operand(s.stack, word, size);
-            draw(x_(x), y_(y), s.colour);
+            if (s.inFill) {
+                s.fillX.push_back(x_(x));
+                s.fillY.push_back(y_(y));
+            } else {
+                draw(x_(x), y_(y), s.colour);
+            }
+            break;
+        }
+        case EpsCommand::gsave:
+            s.inFill = true;
+            s.colourBeforeFill = s.colour;
+            s.fillX.clear();
+            s.fillY.clear();
+            break;
+        case EpsCommand::fill:
+            fill(s.fillX.data(), s.fillY.data(), static_cast<int>(s.fillX.size()), s.colour);
+            s.fillX.clear();
+            s.fillY.clear();
+            break;
+        case EpsCommand::grestore:
+            if (s.inFill && s.colour != s.colourBeforeFill) {
+                s.colour = s.colourBeforeFill;
+                setcolor(s.colour);
+            }
+            s.inFill = false;
+            break;
+        case EpsCommand::setrgbcolor: {
+            const double b = operand(s.stack, word, size);
+            const double g = operand(s.stack, word, size);
+            const double r = operand(s.stack, word, size);
+            const auto byte = [](double v) {
+                return static_cast<int>(std::lround(std::clamp(v, 0.0, 1.0) * 255.0));
+            };
+            s.colour = velora::rgb(byte(r), byte(g), byte(b));
+            if (!s.inFill) setcolor(s.colour);
             break;
         }
         case EpsCommand::setlinewidth:
@@ -300,7 +354,7 @@ void desk::interpretEps(EpsImport& s) {
             const double h = operand(s.stack, word, size);
             s.colour = getColorFromHSB(static_cast<float>(h), static_cast<float>(sat),
                                        static_cast<float>(b));
-            setcolor(s.colour);
+            if (!s.inFill) setcolor(s.colour);
             break;
         }
         case EpsCommand::translate: {

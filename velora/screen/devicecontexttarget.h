@@ -22,6 +22,10 @@ public:
     void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
     void selectPen(unsigned colour, unsigned width) override;
+    // With no pen, by the window system's non-zero rule; the colour laid over white at
+    // `alpha`, since a device context has no transparency.
+    void fillPolygon(const LinePoint* points, unsigned long count, unsigned colour,
+                     unsigned alpha) override;
     void drawImage(int left, int top, int width, int height, int columns, int rows,
                    const void* pixels, const void* infoHeader) override;
     void drawFile(const char* name, int left, int top, int width, int height) override;
@@ -34,6 +38,11 @@ private:
     PenStack& pens;
     int* penTable;
     HGDIOBJ originalPen;
+    HGDIOBJ originalBrush;
+    HPEN currentPen = nullptr;
+    // The last fill's brush, kept for the fills of the same colour after it.
+    HBRUSH brush = nullptr;
+    COLORREF brushColour = 0;
     DeviceContextLines sink;
     LineBatch lines;
 };

@@ -1,5 +1,6 @@
 #include "devices/displaylist/plotrecord.h"
 
+#include "common/colour.h"
 #include "devices/displaylist/plotpuffer.h"
 
 #include <cmath>
@@ -56,9 +57,31 @@ void appendPoint(PlotPuffer& list, PlotItemCode code, float x, float y) {
 }
 
 void appendPen(PlotPuffer& list, int colour, int step) {
+    if (velora::isTrueColour(colour)) {
+        list.addItem(PI_RGBPEN);
+        list.addItem(static_cast<short>(velora::redOf(colour)));
+        list.addItem(static_cast<short>(colour & 0xffff));
+        list.addItem(static_cast<short>(step));
+        return;
+    }
     list.addItem(PI_PEN);
     list.addItem(static_cast<short>(colour));
     list.addItem(static_cast<short>(step));
+}
+
+void appendFill(PlotPuffer& list, int colour, unsigned alpha, const float* x, const float* y,
+                unsigned long count) {
+    if (count > maxFillPoints) count = maxFillPoints;
+    list.addItem(PI_FILL);
+    list.addItem(static_cast<short>(static_cast<unsigned>(colour) >> 16));
+    list.addItem(static_cast<short>(colour & 0xffff));
+    list.addItem(static_cast<short>(alpha > 255 ? 255 : alpha));
+    list.addItem(static_cast<short>(count >> 15));
+    list.addItem(static_cast<short>(count & 0x7fff));
+    for (unsigned long i = 0; i < count; ++i) {
+        list.addItem(listUnits(x[i]));
+        list.addItem(listUnits(y[i]));
+    }
 }
 
 void appendBitmap(PlotPuffer& list, float x1, float y1, float x2, float y2, int columns, int rows,

@@ -11,6 +11,8 @@ enum PlotItemCode : short {
     PI_MOVETO = -77, // x, y
     PI_LINETO = -76, // x, y
     PI_PEN = -80,    // colour, width step
+    PI_RGBPEN = -81, // red, green << 8 | blue, width step: a pen of a true colour
+    PI_FILL = -83,   // colour high, colour low, alpha, count high, count low, count x (x, y)
     PI_BITMAP = -98, // x1, y1, x2, y2, columns, rows, pixel address, info header address
     PI_SHOWBMP = -66 // x1, y1, x2, y2, file name as a string, 0
 };
@@ -31,6 +33,9 @@ static_assert(sizeof(void*) != 4 || addressItems == 2,
 
 constexpr unsigned long pointLength = 3;
 constexpr unsigned long penLength = 3;
+constexpr unsigned long rgbPenLength = 4;
+// Code, colour, alpha and count; the points follow.
+constexpr unsigned long fillHeadLength = 6;
 constexpr unsigned long bitmapLength = 7 + 2 * addressItems;
 static_assert(sizeof(void*) != 4 || bitmapLength == 11,
               "the image record of the 32-bit build is 11 items: code, 6 values, 2 x 2 halves");
@@ -47,7 +52,12 @@ VELORA_API const void* joinAddress(const short items[addressItems]);
 
 // Writers; y values are already flipped.
 VELORA_API void appendPoint(PlotPuffer& list, PlotItemCode code, float x, float y);
+// A palette colour as a pen record, a true colour as a true-colour pen record.
 VELORA_API void appendPen(PlotPuffer& list, int colour, int step);
+// A filled polygon: `count` points (virtual page units, y flipped) at most maxFillPoints.
+VELORA_API void appendFill(PlotPuffer& list, int colour, unsigned alpha, const float* x,
+                           const float* y, unsigned long count);
+constexpr unsigned long maxFillPoints = 0x3fffffff;
 VELORA_API void appendBitmap(PlotPuffer& list, float x1, float y1, float x2, float y2, int columns,
                              int rows, const void* pixels, const void* infoHeader);
 VELORA_API void appendShowBmp(PlotPuffer& list, float x1, float y1, float x2, float y2,

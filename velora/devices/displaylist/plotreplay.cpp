@@ -1,18 +1,22 @@
 #include "devices/displaylist/plotreplay.h"
 
+#include "common/colour.h"
+
 #include "devices/displaylist/plotpuffer.h"
 #include "devices/displaylist/plotrecord.h"
 #include "devices/displaylist/replaymapping.h"
 #include "devices/displaylist/replaytarget.h"
+
+#include <vector>
 
 namespace {
 
 class LayerReader {
 public:
     LayerReader(PlotPuffer& list, const ReplayMapping& mapping, ReplayTarget& target,
-                long& lastSlot)
-        : list(list), end(list.getCounter()), mapping(mapping), target(target), lastSlot(lastSlot) {
-    }
+                long long& lastSlot, std::vector<LinePoint>& polygon)
+        : list(list), end(list.getCounter()), mapping(mapping), target(target), lastSlot(lastSlot),
+          polygon(polygon) {}
 
     void run() {
         unsigned long i = 0;
@@ -40,18 +44,19 @@ private:
                 target.lineTo(x, y);
             return plotrecord::pointLength;
         }
-        case PI_PEN: {
+        case PI_PEN:
             if (!fits(i, plotrecord::penLength)) return 0;
-            const unsigned colour = static_cast<unsigned short>(list.item(i + 1));
-            const int width = mapping.totalWidth(list.item(i + 2));
-            // The same slot as the pen before costs nothing; slot 0 stands for the device's pen.
-            const long slot = static_cast<long>(colour) + 16L * width;
-            if (slot != lastSlot) {
-                target.selectPen(colour, static_cast<unsigned>(width));
-                lastSlot = slot;
-            }
+            pen(static_cast<unsigned short>(list.item(i + 1)), list.item(i + 2));
             return plotrecord::penLength;
-        }
+        case PI_RGBPEN:
+            if (!fits(i, plotrecord::rgbPenLength)) return 0;
+            pen(static_cast<unsigned>(velora::trueColourTag) |
+                    (static_cast<unsigned short>(list.item(i + 1)) & 0xffu) << 16 |
+                    static_cast<unsigned short>(list.item(i + 2)),
+                list.item(i + 3));
+            return plotrecord::rgbPenLength;
+        case PI_FILL:
+            return fill(i);
         case PI_BITMAP:
             if (!fits(i, plotrecord::bitmapLength)) return 0;
             image(i);
@@ -61,6 +66,39 @@ private:
         default:
             return 1;
         }
+    }
+
+    void pen(unsigned colour, int step) {
+        const int width = mapping.totalWidth(step);
+        // The same slot as the pen before costs nothing; slot 0 stands for the device's pen.
+        const long long slot =
+            static_cast<long long>(colour) + (static_cast<long long>(width) << 32);
+        if (slot != lastSlot) {
+            target.selectPen(colour, static_cast<unsigned>(width));
+            lastSlot = slot;
+        }
+    }
+
+    unsigned long fill(unsigned long i) {
+        const unsigned long head = plotrecord::fillHeadLength;
+        if (!fits(i, head)) return 0;
+        const unsigned long count =
+            static_cast<unsigned long>(static_cast<unsigned short>(list.item(i + 4)) & 0x7fffu)
+                << 15 |
+            (static_cast<unsigned short>(list.item(i + 5)) & 0x7fffu);
+        if (count > (end - i - head) / 2) return 0;
+        const unsigned colour = static_cast<unsigned>(static_cast<unsigned short>(list.item(i + 1)))
+                                    << 16 |
+                                static_cast<unsigned short>(list.item(i + 2));
+        const unsigned alpha = static_cast<unsigned short>(list.item(i + 3));
+        polygon.resize(count);
+        for (unsigned long k = 0; k < count; ++k) {
+            polygon[k].x = mapping.x(list.item(i + head + 2 * k));
+            polygon[k].y = mapping.y(list.item(i + head + 2 * k + 1));
+        }
+        if (count >= 3)
+            target.fillPolygon(polygon.data(), count, colour, alpha > 255 ? 255 : alpha);
+        return head + 2 * count;
     }
 
     void image(unsigned long i) {
@@ -105,7 +143,8 @@ private:
     const unsigned long end;
     const ReplayMapping& mapping;
     ReplayTarget& target;
-    long& lastSlot;
+    long long& lastSlot;
+    std::vector<LinePoint>& polygon;
 };
 
 } // namespace
@@ -114,7 +153,9 @@ void PlotReplay::run(NumberedList<PlotPuffer>& layers, const ReplayMapping& mapp
                      ReplayTarget& target) {
     // Carried from layer to layer; 0 at the start, so a first pen of colour 0 and width 0 keeps
     // the device's own thin black pen.
-    long lastSlot = 0;
+    long long lastSlot = 0;
+    // A fill's points, mapped; kept for the whole replay.
+    std::vector<LinePoint> polygon;
     for (NumberedList<PlotPuffer>* layer = &layers; layer; layer = layer->getNext())
-        LayerReader(layer->payload(), mapping, target, lastSlot).run();
+        LayerReader(layer->payload(), mapping, target, lastSlot, polygon).run();
 }

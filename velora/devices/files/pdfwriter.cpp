@@ -51,7 +51,8 @@ pdfwriter::~pdfwriter() {
 void pdfwriter::selectPen() {
     if (colour != writtenColour) {
         writtenColour = colour;
-        const double* rgb = colourTable[colour];
+        double rgb[3];
+        components(colour, rgb);
         std::string line = plainNumberText(rgb[0]) + ' ' + plainNumberText(rgb[1]) + ' ' +
                            plainNumberText(rgb[2]) + " RG\n";
         content->write(line.data(), line.size());
@@ -64,7 +65,8 @@ void pdfwriter::selectPen() {
 }
 
 void pdfwriter::writePath(const std::vector<velora::GridPoint>& points,
-                          const std::vector<Subpath>& subpaths, velora::GridPoint origin) {
+                          const std::vector<Subpath>& subpaths, velora::GridPoint origin,
+                          const char* painting) {
     for (const Subpath& s : subpaths) {
         for (std::size_t i = 0; i < s.count; ++i) {
             const velora::GridPoint& p = points[s.first + i];
@@ -79,15 +81,16 @@ void pdfwriter::writePath(const std::vector<velora::GridPoint>& points,
         }
         if (s.closed) content->write("h\n", 2);
     }
-    content->write("S\n", 2);
+    content->write(painting, std::strlen(painting));
 }
 
-bool pdfwriter::strokeByReference(const std::vector<velora::GridPoint>& points,
-                                  const std::vector<Subpath>& subpaths) {
+bool pdfwriter::paintByReference(const std::vector<velora::GridPoint>& points,
+                                 const std::vector<Subpath>& subpaths, const char* painting) {
     if (points.size() > shapePointLimit) return false;
-    // The outline relative to the first point, as bytes.
+    // The outline relative to the first point, as bytes, after the painting operator: a filled
+    // shape is another form than the same shape stroked.
     const velora::GridPoint origin = points.front();
-    shapeKey.clear();
+    shapeKey.assign(painting);
     for (const Subpath& s : subpaths) {
         const long long header[2] = {static_cast<long long>(s.count), s.closed ? 1 : 0};
         shapeKey.append(reinterpret_cast<const char*>(header), sizeof header);
@@ -123,7 +126,7 @@ bool pdfwriter::strokeByReference(const std::vector<velora::GridPoint>& points,
             }
             if (s.closed) outline += "h\n";
         }
-        outline += "S\n";
+        outline += painting;
         // The form's box: the outline's extent widened by the widest pen a page might use.
         long long minx = 0, miny = 0, maxx = 0, maxy = 0;
         for (const velora::GridPoint& p : points) {
@@ -164,8 +167,8 @@ bool pdfwriter::strokeByReference(const std::vector<velora::GridPoint>& points,
 void pdfwriter::strokePath(const std::vector<velora::GridPoint>& points,
                            const std::vector<Subpath>& subpaths) {
     selectPen();
-    if (strokeByReference(points, subpaths)) return;
-    writePath(points, subpaths, {0, 0});
+    if (paintByReference(points, subpaths, "S\n")) return;
+    writePath(points, subpaths, {0, 0}, "S\n");
 }
 
 void pdfwriter::placePicture(const velora::PicturePixels& picture, double a, double d, double e,
@@ -195,6 +198,33 @@ void pdfwriter::placePicture(const velora::PicturePixels& picture, double a, dou
     content->write(line.data(), line.size());
 }
 
+void pdfwriter::fillPath(const std::vector<velora::GridPoint>& points, int colour, unsigned alpha) {
+    // The fill colour is the page's non-stroking colour: the strokes never use it, so it is
+    // written only when it changes. An opacity below 1 lives between q and Q, so that the
+    // pictures placed later stay opaque.
+    if (colour != writtenFillColour) {
+        writtenFillColour = colour;
+        double rgb[3];
+        components(colour, rgb);
+        const std::string line = plainNumberText(rgb[0]) + ' ' + plainNumberText(rgb[1]) + ' ' +
+                                 plainNumberText(rgb[2]) + " rg\n";
+        content->write(line.data(), line.size());
+    }
+    if (alpha < 255) {
+        if (!opacityUsed[alpha]) {
+            opacityUsed[alpha] = true;
+            opacityStates +=
+                "/A" + integerText(alpha) + " << /ca " + plainNumberText(alpha / 255.0) + " >> ";
+        }
+        const std::string line = "q /A" + integerText(alpha) + " gs\n";
+        content->write(line.data(), line.size());
+    }
+    fillSubpath.assign(1, Subpath{0, points.size(), true});
+    if (!paintByReference(points, fillSubpath, "f\n"))
+        writePath(points, fillSubpath, {0, 0}, "f\n");
+    if (alpha < 255) content->write("Q\n", 2);
+}
+
 void pdfwriter::finish() {
     strokeRemainder();
     content->finish();
@@ -213,8 +243,9 @@ void pdfwriter::finish() {
     offsets[pageObject] = written;
     emit("5 0 obj\n<< /Type /Page /Parent 4 0 R /MediaBox [" + plainNumberText(box.llx) + ' ' +
          plainNumberText(box.lly) + ' ' + plainNumberText(box.urx) + ' ' +
-         plainNumberText(box.ury) + "] /Resources << /XObject << " + xobjects +
-         ">> >> /Contents 1 0 R >>\nendobj\n");
+         plainNumberText(box.ury) + "] /Resources << /XObject << " + xobjects + ">> " +
+         (opacityStates.empty() ? "" : "/ExtGState << " + opacityStates + ">> ") +
+         ">> /Contents 1 0 R >>\nendobj\n");
     for (const PendingObject& object : pending) {
         offsets.push_back(written);
         const std::string number = integerText(static_cast<long long>(offsets.size() - 1));

@@ -27,6 +27,8 @@ protected:
                     const std::vector<Subpath>& subpaths) override;
     void placePicture(const velora::PicturePixels& picture, double a, double d, double e,
                       double f) override;
+    void fillPath(const std::vector<velora::GridPoint>& points, int colour,
+                  unsigned alpha) override;
 
 private:
     // A stream object written after the content stream: its dictionary and its data.
@@ -35,17 +37,25 @@ private:
         std::string data;
     };
     void selectPen();
+    // The path and its painting operator ("S\n" strokes, "f\n" fills).
     void writePath(const std::vector<velora::GridPoint>& points,
-                   const std::vector<Subpath>& subpaths, velora::GridPoint origin);
-    bool strokeByReference(const std::vector<velora::GridPoint>& points,
-                           const std::vector<Subpath>& subpaths);
+                   const std::vector<Subpath>& subpaths, velora::GridPoint origin,
+                   const char* painting);
+    // A small shape painted the second time and after as a form placed by reference.
+    bool paintByReference(const std::vector<velora::GridPoint>& points,
+                          const std::vector<Subpath>& subpaths, const char* painting);
     void finish();
 
     std::unique_ptr<velora::FlateStream> content;
     std::vector<long long> offsets;
     std::vector<PendingObject> pending;
     std::string xobjects;
+    // The opacities used by fills, as graphics states /A0 ... /A255 of the page's resources.
+    std::string opacityStates;
+    bool opacityUsed[256] = {};
     int writtenColour = -1;
+    int writtenFillColour = -1;
+    std::vector<Subpath> fillSubpath;
     float writtenWidth = -1.0f;
     // Small shapes by their outline relative to their first point, once seen,
     // and the form drawing them once one is made.

@@ -51,8 +51,10 @@ void PolylineSimplifier::add(double x, double y) {
     lasty = y;
     double dx = x - ax, dy = y - ay;
     double d2 = dx * dx + dy * dy;
-    // Within the tolerance of the anchor: any segment from the anchor passes close enough.
-    if (d2 <= tolerance2) return;
+    // Within the tolerance of the anchor before the line has left it: any segment from the
+    // anchor passes close enough. Once it has left, a point back at the anchor is a turn (a
+    // spike out and back, an outline running back along itself): the line must come back to it.
+    if (d2 <= tolerance2 && !hasCandidate) return;
     if (!extends(dx, dy, d2)) {
         keep(cx, cy);
         dx = x - ax;

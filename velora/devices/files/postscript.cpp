@@ -1,7 +1,9 @@
 #include "devices/files/postscript.h"
 
+#include "common/colour.h"
 #include "common/endprocess.h"
 #include "common/filename.h"
+#include "devices/files/vectorpage.h"
 #include "image/bitmap.h"
 #include "image/bitmap24.h"
 
@@ -217,8 +219,53 @@ void postscript::pw(float w) {
 }
 
 void postscript::setColor(int col) {
+    if (velora::isTrueColour(col)) {
+        putRgbColour(col, 255);
+        return;
+    }
     if (col < 0 || col > 15) col = 15;
     out.write(colourLines[col], colourLineLengths[col]);
+}
+
+void postscript::putRgbColour(int col, unsigned alpha) {
+    double rgb[3];
+    if (velora::isTrueColour(col)) {
+        rgb[0] = velora::redOf(col) / 255.0;
+        rgb[1] = velora::greenOf(col) / 255.0;
+        rgb[2] = velora::blueOf(col) / 255.0;
+    } else {
+        for (int k = 0; k < 3; ++k)
+            rgb[k] = VectorPage::colourTable[col < 0 || col > 15 ? 15 : col][k];
+    }
+    const double a = alpha / 255.0;
+    for (double component : rgb) {
+        out.putG(static_cast<float>(component * a + (1.0 - a)));
+        out.put(' ');
+    }
+    out.put("setrgbcolor\r\n");
+}
+
+void postscript::fill(const float* x, const float* y, int n, int col, unsigned alpha) {
+    if (n < 3) return;
+    if (hasCurrentPoint) st();
+    out.put("g\r\n");
+    if (alpha >= 255 && !velora::isTrueColour(col))
+        out.write(colourLines[col < 0 || col > 15 ? 15 : col],
+                  colourLineLengths[col < 0 || col > 15 ? 15 : col]);
+    else
+        putRgbColour(col, alpha);
+    out.put("np\r\n");
+    // The next line starts where the last one ended, not at the fill's last vertex.
+    const float keptX = lastx, keptY = lasty;
+    for (int i = 0; i < n; ++i) {
+        const float py = static_cast<float>(static_cast<double>(y[i]) + yshift);
+        checkbb(x[i], py);
+        writePoint(x[i], py, i == 0 ? " m\r\n" : " l\r\n");
+    }
+    out.put("cp\r\nfill\r\ngr\r\n");
+    lastx = keptX;
+    lasty = keptY;
+    hasCurrentPoint = false;
 }
 
 void postscript::checkbb(float x, float y) {

@@ -23,7 +23,12 @@ public:
     void moveto(float x, float y);
     void lineto(float x, float y);
     void pw(float w);
+    // A palette index (0 ... 15) or a true colour; any other value is drawn as 15.
     void setColor(int col);
+    // Fills the polygon in `col` with opacity `alpha` (0 ... 255), laid over white: EPS has no
+    // transparency. Lines not yet stroked are stroked first, so that the fill lies over them as
+    // on every other device; the colour and the point the next line starts from stay.
+    void fill(const float* x, const float* y, int n, int col, unsigned alpha);
     void checkbb(float x, float y);
     void np();
     void cp();
@@ -43,6 +48,8 @@ private:
     bool beginImage(float x1, float y1, float x2, float y2, int width, int height, bool colour);
     void endImage();
     void putHexRow(const unsigned char* bytes, std::size_t count);
+    // "r g b setrgbcolor" of the colour laid over white with `alpha`.
+    void putRgbColour(int col, unsigned alpha);
 
     float bbxmin, bbxmax, bbymin, bbymax;
     float yorigin;

@@ -9,6 +9,7 @@
 #include "devices/files/vectorpage.h"
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class VELORA_API svgwriter : public VectorPage {
@@ -22,13 +23,30 @@ protected:
                     const std::vector<Subpath>& subpaths) override;
     void placePicture(const velora::PicturePixels& picture, double a, double d, double e,
                       double f) override;
+    void fillPath(const std::vector<velora::GridPoint>& points, int colour,
+                  unsigned alpha) override;
 
 private:
     void closeGroup();
+    // Ends the run of placed shapes, if one is open.
+    void closeRun();
+    // Places a small filled shape seen before as a marker on one more vertex of the open run;
+    // false when the shape is new or too large (then it is written out).
+    bool fillByReference(const std::vector<velora::GridPoint>& points, int colour, unsigned alpha);
     void finish();
 
     long long reservedAt = 0;
     bool groupOpen = false;
     int groupColour = -1;
     float groupWidth = -1.0f;
+    // Filled shapes by their outline (relative to the first point), colour and opacity: 0 once
+    // seen, then the number of the marker that draws it. The shape repeated goes on vertices of
+    // one unstroked path whose markers draw it, each vertex a few bytes.
+    std::unordered_map<std::string, int> fillShapes;
+    std::string fillKey;
+    int markers = 0;
+    int runMarker = -1;
+    long long runVertices = 0;
+    velora::GridPoint runLast{0, 0};
+    std::string run;
 };

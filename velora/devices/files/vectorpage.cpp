@@ -1,5 +1,6 @@
 #include "devices/files/vectorpage.h"
 
+#include "common/colour.h"
 #include "common/endprocess.h"
 #include "devices/files/bmpname.h"
 #include "devices/files/picturepixels.h"
@@ -156,7 +157,39 @@ void VectorPage::pw(float w) {
 }
 
 void VectorPage::setColor(int col) {
-    colour = col < 0 || col > 15 ? 15 : col;
+    colour = velora::isTrueColour(col) || (col >= 0 && col <= 15) ? col : 15;
+}
+
+void VectorPage::components(int colour, double rgb[3]) {
+    if (velora::isTrueColour(colour)) {
+        rgb[0] = velora::redOf(colour) / 255.0;
+        rgb[1] = velora::greenOf(colour) / 255.0;
+        rgb[2] = velora::blueOf(colour) / 255.0;
+        return;
+    }
+    const double* table = colourTable[colour >= 0 && colour <= 15 ? colour : 15];
+    for (int k = 0; k < 3; ++k)
+        rgb[k] = table[k];
+}
+
+void VectorPage::fill(const float* x, const float* y, int n, int col, unsigned alpha) {
+    if (n < 3) return;
+    st();
+    fillPoints.clear();
+    // Every vertex is placed from the first on the grid by its distance from it, so that one
+    // shape filled anywhere has the same outline, to be written once and placed by reference.
+    const float firstY = static_cast<float>(static_cast<double>(y[0]) + yshift);
+    const velora::GridPoint first = velora::toGrid(pointsX(x[0]), pointsY(firstY));
+    for (int i = 0; i < n; ++i) {
+        if (!finite(x[i], y[i])) return;
+        const float py = static_cast<float>(static_cast<double>(y[i]) + yshift);
+        checkbb(x[i], py);
+        const velora::GridPoint step = velora::toGrid(4.0 * (static_cast<double>(x[i]) - x[0]),
+                                                      4.0 * (static_cast<double>(py) - firstY));
+        fillPoints.push_back({first.x + step.x, first.y + step.y});
+    }
+    fillPath(fillPoints, velora::isTrueColour(col) || (col >= 0 && col <= 15) ? col : 15,
+             alpha > 255 ? 255 : alpha);
 }
 
 void VectorPage::np() {

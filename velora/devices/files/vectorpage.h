@@ -32,7 +32,11 @@ public:
     void moveto(float x, float y);
     void lineto(float x, float y);
     void pw(float w);
+    // A palette index (0 ... 15) or a true colour; any other value is drawn as 15.
     void setColor(int col);
+    // Fills the polygon in `col` with opacity `alpha` (0 ... 255). The path held so far is
+    // stroked first, as the EPS writer does, so that the fill lies over it.
+    void fill(const float* x, const float* y, int n, int col, unsigned alpha);
     void np();
     void cp();
     void st();
@@ -54,6 +58,8 @@ public:
     };
     // The red, green and blue of a colour index (0 ... 15), exactly.
     static const double colourTable[16][3];
+    // The red, green and blue (0 ... 1) of a palette index or a true colour.
+    static void components(int colour, double rgb[3]);
 
 protected:
     // `prefix` names the writer in its messages ("pdfwriter"), `finalName` the file it makes.
@@ -66,6 +72,9 @@ protected:
     // A picture whose unit square is mapped by (a, 0, 0, d, e, f) in points, top row first.
     virtual void placePicture(const velora::PicturePixels& picture, double a, double d, double e,
                               double f) = 0;
+    // A polygon of grid points (as strokePath's) filled by the non-zero rule; at least 3.
+    virtual void fillPath(const std::vector<velora::GridPoint>& points, int colour,
+                          unsigned alpha) = 0;
 
     // Strokes what is left of the path, as the EPS writer's trailer does; call it first when
     // finishing the file.
@@ -110,5 +119,6 @@ private:
     bool broken = false;
     std::vector<velora::GridPoint> points;
     std::vector<Subpath> subpaths;
+    std::vector<velora::GridPoint> fillPoints;
     velora::PolylineSimplifier simplifier{points};
 };

@@ -1,5 +1,6 @@
 #include "devices/raster/canvastarget.h"
 
+#include "common/colour.h"
 #include "devices/selector/palette.h"
 
 #include <climits>
@@ -18,10 +19,21 @@ void CanvasTarget::lineTo(int x, int y) {
     lines.lineTo(x, y);
 }
 
+std::uint32_t CanvasTarget::pixelColour(unsigned colour) {
+    const PaletteColour c = velora::isTrueColour(static_cast<int>(colour))
+                                ? Palette::of(colour)
+                                : Palette::colour(Palette::clamp(colour & 0xffffu));
+    return RasterCanvas::rgb(c.red, c.green, c.blue);
+}
+
 void CanvasTarget::selectPen(RasterCanvas& canvas, unsigned colour, unsigned width) {
-    const PaletteColour c = Palette::colour(Palette::clamp(colour & 0xffffu));
-    canvas.setPen(RasterCanvas::rgb(c.red, c.green, c.blue),
-                  width < INT_MAX ? static_cast<int>(width) + 1 : INT_MAX);
+    canvas.setPen(pixelColour(colour), width < INT_MAX ? static_cast<int>(width) + 1 : INT_MAX);
+}
+
+void CanvasTarget::fillPolygon(const LinePoint* points, unsigned long count, unsigned colour,
+                               unsigned alpha) {
+    flushLines();
+    canvas.fillPolygon(points, count, pixelColour(colour), alpha);
 }
 
 void CanvasTarget::selectPen(unsigned colour, unsigned width) {

@@ -18,13 +18,18 @@ public:
     void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
     void selectPen(unsigned colour, unsigned width) override;
+    void fillPolygon(const LinePoint* points, unsigned long count, unsigned colour,
+                     unsigned alpha) override;
     void drawImage(int left, int top, int width, int height, int columns, int rows,
                    const void* pixels, const void* infoHeader) override;
     void drawFile(const char* name, int left, int top, int width, int height) override;
 
-    // The pen a replay's (colour, total width step) stands for: the palette colour, one pixel
-    // wider than the step, as the window system's pens are made.
+    // The pen a replay's (colour, total width step) stands for: the palette or true colour, one
+    // pixel wider than the step, as the window system's pens are made.
     static void selectPen(RasterCanvas& canvas, unsigned colour, unsigned width);
+
+    // A replay's colour value in the canvas's pixels.
+    static std::uint32_t pixelColour(unsigned colour);
 
 protected:
     // Lines drawn before anything else is.

@@ -1,7 +1,7 @@
-// RasterCanvas: lines and rectangles drawn straight into 32-bit pixels in memory (the rows of a
-// top-down device-independent bitmap), for the screen's page buffer. A polyline here costs a few
-// nanoseconds a pixel, where a window system may spend a microsecond a segment on lines wider
-// than one pixel; the window then gets the changed rectangle in one copy.
+// RasterCanvas: lines, rectangles and filled polygons drawn straight into 32-bit pixels in memory
+// (the rows of a top-down device-independent bitmap), for the screen's page buffer. A polyline here
+// costs a few nanoseconds a pixel, where a window system may spend a microsecond a segment on lines
+// wider than one pixel; the window then gets the changed rectangle in one copy.
 //
 // The pixels are those of the window system's own pens, so that the page looks as it always
 // did and a metafile of it plays back the same: a one-pixel pen walks each segment from its
@@ -69,6 +69,15 @@ public:
     // the area up to, not including, the right and bottom corner filled with `inside`, outlined
     // with the pen along its first and last pixels (a wide pen reaching out as on a line).
     void rectangle(int x1, int y1, int x2, int y2, std::uint32_t inside);
+    // Fills the polygon of `count` vertices (device pixels, closed from the last to the first) by
+    // the non-zero winding rule, with the pixels the window system's Polygon fills with no pen:
+    // those whose top left corner lies inside, or on an edge that has the inside to its right
+    // or below it (so that polygons sharing an edge share no pixel). Fewer than 3 vertices fill
+    // nothing. Coordinates beyond what the window system holds (32 bits) are brought within it.
+    // `colour` is laid over what is there with `alpha` (255 covers, 0 leaves it):
+    // each channel becomes (colour * alpha + old * (255 - alpha) + 127) / 255.
+    void fillPolygon(const LinePoint* points, unsigned long count, std::uint32_t colour,
+                     unsigned alpha);
 
     // The pixels changed since the last call (drawn here or marked by the caller), and the
     // record of them cleared.
@@ -86,6 +95,22 @@ private:
     void penRectangle(int left, int top, int right, int bottom);
     void markSegment(int x0, int y0, int x1, int y1, int reach);
 
+    // rasterpolygon.cpp: an edge of the polygon being filled, walked down the rows it crosses.
+    struct PolygonEdge {
+        std::int64_t x;          // the first pixel at or right of the edge on the current row
+        std::int64_t excess;     // how far that pixel lies right of the edge, in 1/rise of a pixel
+        std::int64_t step;       // whole pixels the edge moves a row (rounded down)
+        std::int64_t stepExcess; // and the part of a pixel left over, in 1/rise
+        std::int64_t rise;
+        int first, end; // the rows crossed on the pixels, end not included
+        int winding;    // +1 downwards, -1 upwards
+    };
+    // Keeps the edges of the polygon that cross rows of the pixels; false when none does.
+    bool polygonEdgesOf(const LinePoint* points, unsigned long count);
+    // Lays the colour over the row's pixels from `from` up to, not including, `to` (both on
+    // the pixels).
+    void fillSpan(std::uint32_t* row, int from, int to, std::uint32_t colour, unsigned alpha);
+
     std::uint32_t* pixels;
     int columns;
     int rows;
@@ -97,4 +122,7 @@ private:
     const std::vector<DotRow>* dot;        // the current pen's
     int dotReach;                          // how far the dot reaches from its point
     PixelBounds changed;
+    std::vector<PolygonEdge> polygonEdges;    // kept between polygons, so that filling one
+    std::vector<PolygonEdge*> activeEdges;    // allocates nothing once they have grown
+    std::vector<std::int64_t> windingChanges; // by column, for rows that many edges cross
 };

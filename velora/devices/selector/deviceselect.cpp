@@ -20,6 +20,7 @@ public:
     void _lineTo(float, float) {}
     void setPenWidth(float) {}
     void setColor(unsigned) {}
+    void fill(const float*, const float*, int, int, unsigned) {}
     void clearrec(float, float, float, float, ClearFlag) {}
     void showbmp(float, float, float, float, const char*) {}
     void putbmp(float, float, float, float, bitmap&) {}
@@ -276,6 +277,35 @@ void deviceselect::sp(int col) {
         page->setColor(col);
     if (pltfile) pltfile->sp(col);
     if (winscr) winscr->setColor(static_cast<unsigned>(col));
+}
+
+void deviceselect::fp(const float* x, const float* y, int n, int col, unsigned alpha) {
+    if (!x || !y || n < 3) return;
+    for (int i = 0; i < n; ++i)
+        if (!usable(x[i]) || !usable(y[i])) return;
+    if (alpha > 255) alpha = 255;
+    if (psfile) psfile->fill(x, y, n, col, alpha);
+    for (VectorPage* page : pagesOf(pdffile, svgfile))
+        page->fill(x, y, n, col, alpha);
+    const auto mapped = [&](auto units) {
+        unitsX.resize(static_cast<std::size_t>(n));
+        unitsY.resize(static_cast<std::size_t>(n));
+        for (int i = 0; i < n; ++i) {
+            unitsX[i] = units(x[i], xscale);
+            unitsY[i] = units(y[i], yscale);
+        }
+    };
+    if (pltfile) {
+        mapped([](float v, float) { return plotterUnits(v); });
+        pltfile->fill(unitsX.data(), unitsY.data(), n, col, alpha);
+        // The plotter's pen is back where the selector left it, up.
+        pendown = 0;
+        pltfile->pa(plotterUnits(devx), plotterUnits(devy));
+    }
+    if (winscr) {
+        mapped([](float v, float scale) { return screenUnits(v, scale); });
+        winscr->fill(unitsX.data(), unitsY.data(), n, col, alpha);
+    }
 }
 
 void deviceselect::cr(float x1, float y1, float x2, float y2, ClearFlag f) {

@@ -6,6 +6,8 @@
 #include "common/api.h"
 #include "devices/selector/deviceflags.h"
 
+#include <vector>
+
 class WinScr;
 class postscript;
 class corel;
@@ -38,6 +40,10 @@ public:
     // A width that is no usable number keeps the last one.
     void pw(float w);
     void sp(int col);
+    // Fills the polygon (page units, closed) by the non-zero winding rule in `col` (a palette
+    // index or a true colour) with opacity `alpha` (0 ... 255); the current colour, point and
+    // pen stay. Fewer than three vertices or one that is no usable number fill nothing.
+    void fp(const float* x, const float* y, int n, int col, unsigned alpha);
     void cr(float x1, float y1, float x2, float y2, ClearFlag f);
     void sb(float x1, float y1, float x2, float y2, char name[]);
     void pb(float x1, float y1, float x2, float y2, bitmap& b);
@@ -95,6 +101,8 @@ private:
     int pausedPen;
     // A point was left out since the last one drawn to.
     bool lineBroken;
+    // A fill's vertices in the plotter's or the screen's units.
+    std::vector<float> unitsX, unitsY;
 
     void setdoublesize();
     void setmaximize();

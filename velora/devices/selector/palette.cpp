@@ -1,5 +1,7 @@
 #include "devices/selector/palette.h"
 
+#include "common/colour.h"
+
 namespace {
 
 const PaletteColour paletteColours[Palette::colours] = {
@@ -12,4 +14,29 @@ const PaletteColour paletteColours[Palette::colours] = {
 
 PaletteColour Palette::colour(unsigned index) {
     return paletteColours[clamp(index)];
+}
+
+PaletteColour Palette::of(unsigned given) {
+    const int value = static_cast<int>(given);
+    if (!velora::isTrueColour(value)) return colour(given);
+    return {static_cast<unsigned char>(velora::redOf(value)),
+            static_cast<unsigned char>(velora::greenOf(value)),
+            static_cast<unsigned char>(velora::blueOf(value))};
+}
+
+int Palette::nearest(int colour) {
+    if (!velora::isTrueColour(colour)) return colour;
+    const PaletteColour c = of(static_cast<unsigned>(colour));
+    int best = 0;
+    long bestDistance = -1;
+    for (unsigned i = 0; i < colours; ++i) {
+        const PaletteColour p = paletteColours[i];
+        const long dr = c.red - p.red, dg = c.green - p.green, db = c.blue - p.blue;
+        const long distance = dr * dr + dg * dg + db * db;
+        if (bestDistance < 0 || distance < bestDistance) {
+            best = static_cast<int>(i);
+            bestDistance = distance;
+        }
+    }
+    return best;
 }

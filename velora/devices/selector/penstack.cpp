@@ -1,5 +1,6 @@
 #include "devices/selector/penstack.h"
 
+#include "common/colour.h"
 #include "devices/selector/palette.h"
 
 #include <atomic>
@@ -23,7 +24,7 @@ std::mutex& sharedPenListLock() {
 PenStack::PenStack(unsigned colorIndex, unsigned width)
     : colorIndex(colorIndex), width(width), id(sharedPenCounter.fetch_add(1)), pen(nullptr),
       next(nullptr) {
-    const PaletteColour c = Palette::colour(colorIndex);
+    const PaletteColour c = Palette::of(colorIndex);
     pen = CreatePen(PS_SOLID, static_cast<int>(width) + 1, RGB(c.red, c.green, c.blue));
 }
 
@@ -67,9 +68,10 @@ PenStack::operator unsigned int() {
 }
 
 HPEN PenStack::penFor(int* penTable, unsigned colour, unsigned totalWidth) {
-    colour = Palette::clamp(colour);
+    const bool trueColour = velora::isTrueColour(static_cast<int>(colour));
+    if (!trueColour) colour = Palette::clamp(colour);
     std::lock_guard<std::mutex> guard(sharedPenListLock());
-    if (penTable && totalWidth < tableWidths) {
+    if (penTable && totalWidth < tableWidths && !trueColour) {
         int& slot = penTable[colour + 16 * totalWidth];
         if (slot < 0) {
             *this << new PenStack(colour, totalWidth);
@@ -77,7 +79,8 @@ HPEN PenStack::penFor(int* penTable, unsigned colour, unsigned totalWidth) {
         }
         return (*this)[slot].pen;
     }
-    // Wider pens (large windows, the printer, the zoom lens) are kept by their real width.
+    // Wider pens (large windows, the printer, the zoom lens) are kept by their real width, and
+    // pens of true colours by their colour.
     for (PenStack* element = this; element; element = element->next)
         if (element->colorIndex == colour && element->width == totalWidth) return element->pen;
     PenStack* made = new PenStack(colour, totalWidth);

@@ -13,8 +13,8 @@ public:
     static constexpr int tableSlots = 1024;
     static constexpr unsigned tableWidths = 64;
 
-    // A solid pen `width` + 1 pixels wide in palette colour `colorIndex`, numbered from a counter
-    // shared by the whole library.
+    // A solid pen `width` + 1 pixels wide in palette colour `colorIndex` (or a true colour of
+    // common/colour.h), numbered from a counter shared by the whole library.
     PenStack(unsigned colorIndex, unsigned width);
     // Deletes the pens of the rest of the list, then its own.
     ~PenStack();

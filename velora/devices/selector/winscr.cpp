@@ -1,5 +1,6 @@
 #include "devices/selector/winscr.h"
 
+#include "common/colour.h"
 #include "common/endprocess.h"
 #include "devices/displaylist/plotrecord.h"
 #include "devices/raster/canvastarget.h"
@@ -147,11 +148,34 @@ void WinScr::selectPen(unsigned colour, int step) {
 }
 
 void WinScr::setColor(unsigned colour) {
-    const unsigned col = colour > 15 ? 15 : colour;
+    const unsigned col =
+        colour > 15 && !velora::isTrueColour(static_cast<int>(colour)) ? 15 : colour;
     if (current().isColor(static_cast<int>(col))) return;
     const int step = plotrecord::widthStep(current().getPenWidth());
     selectPen(col, step);
     plotrecord::appendPen(current(), static_cast<int>(col), step);
+}
+
+void WinScr::fill(const float* x, const float* y, int count, int colour, unsigned alpha) {
+    if (count < 3) return;
+    if (colour < 0 || (colour > 15 && !velora::isTrueColour(colour))) colour = 15;
+    const unsigned long n = static_cast<unsigned long>(count);
+    flippedY.resize(n);
+    for (unsigned long i = 0; i < n; ++i)
+        flippedY[i] = flipped(y[i]);
+    plotrecord::appendFill(current(), colour, alpha, x, flippedY.data(), n);
+    if (!hdc) return;
+    // Mapped as the repaint maps the record, so that both show the same pixels.
+    polygon.resize(n);
+    const double fx = static_cast<double>(data.xscale) / data.listScale;
+    const double fy = static_cast<double>(data.yscale) / data.listScale;
+    for (unsigned long i = 0; i < n; ++i) {
+        polygon[i].x = static_cast<int>(plotrecord::listUnits(x[i]) * fx);
+        polygon[i].y = static_cast<int>(plotrecord::listUnits(flippedY[i]) * fy);
+    }
+    const auto guard = live.hold();
+    page.raster().fillPolygon(polygon.data(), n, CanvasTarget::pixelColour(colour), alpha);
+    live.drawn();
 }
 
 int WinScr::getColor() {

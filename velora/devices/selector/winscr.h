@@ -14,6 +14,8 @@
 #include "screen/mainframe.h"
 #include "screen/pagebuffer.h"
 
+#include <vector>
+
 class bitmap;
 class bitmap24;
 
@@ -34,8 +36,12 @@ public:
     void rec(float x1, float y1, float x2, float y2, int colour);
     void pset(float x, float y, int colour);
 
-    // Colours above 15 are drawn as 15. A pen record is written only when colour or width change.
+    // Colours above 15 are drawn as 15, true colours (common/colour.h) as they are. A pen
+    // record is written only when colour or width change.
     void setColor(unsigned colour);
+    // A polygon filled by the non-zero rule in `colour` with opacity `alpha` (0 ... 255): one
+    // record, and at once in the page buffer. The pen and the current point stay.
+    void fill(const float* x, const float* y, int count, int colour, unsigned alpha);
     int getColor();
     float getPenWidth();
     void setPenWidth(float width);
@@ -87,4 +93,7 @@ private:
     unsigned char bmpHeader[52];
     PageBuffer page;
     LiveBatch live;
+    // A fill's flipped heights and its pixels.
+    std::vector<float> flippedY;
+    std::vector<LinePoint> polygon;
 };
