@@ -8,9 +8,12 @@
 #include "desk/desk.h"
 #include "devices/selector/deviceflags.h"
 #include "plot/axisscale.h"
+#include "plot/legend.h"
 #include "plot/symbol.h"
 #include "plot/timeticks.h"
 #include "text/fontflags.h"
+
+#include <vector>
 
 class fontclass;
 
@@ -26,6 +29,13 @@ public:
     // linearly and ticks and labels them as clock times and dates.
     enum SCALES { LINEAR = 0, LOG10 = 1, TIME = 2 };
     typedef int SCALE;
+    // Where legend puts the legend, inside the frame.
+    enum LEGENDCORNERS {
+        LEGEND_UPPER_RIGHT = 0,
+        LEGEND_UPPER_LEFT = 1,
+        LEGEND_LOWER_LEFT = 2,
+        LEGEND_LOWER_RIGHT = 3
+    };
 
     // A box on the desk, with its own text renderer and symbol drawer; init and dim come next.
     explicit boxclass(desk& d);
@@ -105,6 +115,19 @@ public:
     void connectpoints(const float* x, const float* y, int n, COLOR c, float dash);
     void connectpoints(const double* x, const double* y, int n, COLOR c, float dash);
     void connectpoints(const long double* x, const long double* y, int n, COLOR c, float dash);
+    // Filled areas, in the desk's fill opacity; a point whose values are not finite (or not on
+    // a log axis) breaks the area into pieces. fillbetween fills the band between two curves
+    // (a confidence band), fillto the area between a curve and the level `base`.
+    void fillbetween(const int* x, const int* ylow, const int* yhigh, int n, COLOR c);
+    void fillbetween(const float* x, const float* ylow, const float* yhigh, int n, COLOR c);
+    void fillbetween(const double* x, const double* ylow, const double* yhigh, int n, COLOR c);
+    void fillto(const int* x, const int* y, int n, double base, COLOR c);
+    void fillto(const float* x, const float* y, int n, double base, COLOR c);
+    void fillto(const double* x, const double* y, int n, double base, COLOR c);
+    // The bars of showhistogram, each filled in `fill`, with the histogram's outline in `line`.
+    void showbars(const int* x, const int* y, int n, COLOR fill, COLOR line);
+    void showbars(const float* x, const float* y, int n, COLOR fill, COLOR line);
+    void showbars(const double* x, const double* y, int n, COLOR fill, COLOR line);
     // Arrows from each point to the next, heads of size tick lengths.
     void showvectors(const float* x, const float* y, int n, COLOR c, float size);
 
@@ -119,6 +142,12 @@ public:
                 float vAlign);
     void vwrite(float x, float y, const char* text, COLOR c, int font, float size, float hAlign,
                 float vAlign);
+    // A legend of n entries on a white patch with a thin frame, in a corner of the frame (one
+    // of LEGENDCORNERS) or with its upper left corner at the data point (x, y); size as for
+    // hwrite. Its size follows from the texts' lengths.
+    void legend(const LegendEntry* entries, int n, int corner = LEGEND_UPPER_RIGHT,
+                float size = 0.9f);
+    void legendat(const LegendEntry* entries, int n, double x, double y, float size = 0.9f);
     // A BMP file stretched over a data rectangle; frame and ticks are drawn again over it.
     void showbmp(float x1, float y1, float x2, float y2, const char* file);
     // Clears the box (on a file device this finishes the file) and, unless f is 2, draws frame
@@ -179,6 +208,21 @@ private:
     template <typename T>
     void errorBarsOf(const T* x, const T* y, const T* err, int n, SYMBOL s, COLOR c, float scale);
     template <typename T> void histogramOf(const T* x, const T* y, int n, COLOR c);
+    // Where the bars of a histogram stand, in page units: n + 1 edges, n tops and the base.
+    struct BarPlaces {
+        std::vector<float> edges, tops;
+        float base = 0.0f;
+    };
+    template <typename T> void barPlaces(const T* x, const T* y, int n, BarPlaces& bars) const;
+    template <typename T> void barsOf(const T* x, const T* y, int n, COLOR fill, COLOR line);
+    template <typename T>
+    void bandOf(const T* x, const T* ylow, const T* yhigh, double base, int n, COLOR c);
+    // A polyline in page units as connectpoints draws one, at the pen width it is given.
+    void strokeInPage(const float* x, const float* y, int n, COLOR c, float dash);
+    // boxlegend.cpp: the legend with its upper left corner at (left, top), page units; with
+    // `fromRight`/`fromBottom` the point is its right or lower edge instead.
+    void legendAt(const LegendEntry* entries, int n, float left, float top, bool fromRight,
+                  bool fromBottom, float size);
     template <typename T> void polylineOf(const T* x, const T* y, int n, COLOR c, float dash);
 
     fontclass* font;

@@ -74,29 +74,23 @@ void boxclass::errorBarsOf(const T* x, const T* y, const T* err, int n, SYMBOL s
     endData();
 }
 
-template <typename T> void boxclass::histogramOf(const T* x, const T* y, int n, COLOR c) {
-    if (n <= 0) return;
-    beginData();
-    const float w = theDesk->getpenwidth();
-    theDesk->setpenwidth(static_cast<float>(unitX * 0.2 * w / 0.3));
+template <typename T>
+void boxclass::barPlaces(const T* x, const T* y, int n, BarPlaces& bars) const {
     const velora::AxisRange& ys = yRange();
     // The bars stand on the lower end of the range; on a log axis one of height <= 0 has none.
-    const float base = ys.isLog() ? innerY1 : by(ys.min);
+    bars.base = ys.isLog() ? innerY1 : by(ys.min);
     const auto topOf = [&](float y) {
         const float top = by(y);
-        return std::isnan(top) && ys.isLog() ? base : top;
+        return std::isnan(top) && ys.isLog() ? bars.base : top;
     };
-    theDesk->np();
-    theDesk->move(bx(static_cast<float>(x[0])), base);
-    // Up the left edge of each bar, across its top and down to the base, where the next begins.
+    bars.edges.resize(static_cast<std::size_t>(n) + 1);
+    bars.tops.resize(static_cast<std::size_t>(n));
     float sum = 0.0f;
     int count = 0;
-    for (int i = 0; i + 1 < n; ++i) {
-        const float top = topOf(static_cast<float>(y[i]));
-        const float right = bx(static_cast<float>(x[i + 1]));
-        theDesk->draw(bx(static_cast<float>(x[i])), top, c);
-        theDesk->draw(right, top, c);
-        theDesk->draw(right, base, c);
+    for (int i = 0; i < n; ++i) {
+        bars.edges[i] = bx(static_cast<float>(x[i]));
+        bars.tops[i] = topOf(static_cast<float>(y[i]));
+        if (i + 1 == n) break;
         // On a log axis the widths are averaged in decades.
         sum = static_cast<float>(sum + (axisX.isLog()
                                             ? velora::decimalLog(static_cast<float>(x[i + 1])) -
@@ -107,18 +101,63 @@ template <typename T> void boxclass::histogramOf(const T* x, const T* y, int n, 
     // The last bar is as wide as the others on average; alone, it has no width.
     const float width = count > 0 ? static_cast<float>(static_cast<double>(sum) / count) : 0.0f;
     const float left = static_cast<float>(x[n - 1]);
-    const float right = axisX.isLog()
-                            ? axisX.placeUnit(velora::decimalLog(left) + width, innerX1, innerX2)
-                            : bx(static_cast<float>(static_cast<double>(left) + width));
-    const float top = topOf(static_cast<float>(y[n - 1]));
-    theDesk->draw(bx(left), top, c);
-    theDesk->draw(right, top, c);
-    theDesk->draw(right, base, c);
+    bars.edges[n] = axisX.isLog()
+                        ? axisX.placeUnit(velora::decimalLog(left) + width, innerX1, innerX2)
+                        : bx(static_cast<float>(static_cast<double>(left) + width));
+}
+
+template <typename T> void boxclass::histogramOf(const T* x, const T* y, int n, COLOR c) {
+    if (n <= 0) return;
+    beginData();
+    const float w = theDesk->getpenwidth();
+    theDesk->setpenwidth(static_cast<float>(unitX * 0.2 * w / 0.3));
+    BarPlaces bars;
+    barPlaces(x, y, n, bars);
+    theDesk->np();
+    theDesk->move(bars.edges[0], bars.base);
+    // Up the left edge of each bar, across its top and down to the base, where the next begins.
+    for (int i = 0; i < n; ++i) {
+        theDesk->draw(bars.edges[i], bars.tops[i], c);
+        theDesk->draw(bars.edges[i + 1], bars.tops[i], c);
+        theDesk->draw(bars.edges[i + 1], bars.base, c);
+    }
     theDesk->cp();
     theDesk->st();
     theDesk->setpenwidth(w);
     endData();
 }
+
+namespace {
+
+// A polyline through the page points point(0) ... point(n - 1) at the desk's pen width: dash 1
+// solid, 0 < dash < 1 dashed in periods of 10 * dash tick lengths.
+template <typename PointAt>
+void strokePolyline(desk& d, int n, COLOR c, float dash, float tickLength, const float (&clip)[4],
+                    PointAt point) {
+    const double f = dash;
+    const float dashLength = static_cast<float>(10.0 * f * tickLength * f);
+    const float gapLength = static_cast<float>((1.0 - f) * 10.0 * tickLength * f);
+    d.np();
+    float px, py;
+    point(0, px, py);
+    if (dash == 1.0f || !(dash > 0.0f) || !DashedLine::usable(dashLength, gapLength)) {
+        d.move(px, py);
+        for (int i = 1; i < n; ++i) {
+            point(i, px, py);
+            d.draw(px, py, c);
+        }
+    } else {
+        DashedLine pattern(d, dashLength, gapLength, c, clip[0], clip[1], clip[2], clip[3]);
+        pattern.start(px, py);
+        for (int i = 1; i < n; ++i) {
+            point(i, px, py);
+            pattern.to(px, py);
+        }
+    }
+    d.st();
+}
+
+} // namespace
 
 template <typename T>
 void boxclass::polylineOf(const T* x, const T* y, int n, COLOR c, float dash) {
@@ -126,24 +165,22 @@ void boxclass::polylineOf(const T* x, const T* y, int n, COLOR c, float dash) {
     beginData();
     const float w = theDesk->getpenwidth();
     theDesk->setpenwidth(static_cast<float>(unitX * 0.2 * w / 0.3));
-    // One period is 10 * dash tick lengths; its drawn part is the fraction dash of it.
-    const double f = dash;
-    const float dashLength = static_cast<float>(10.0 * f * tickLength * f);
-    const float gapLength = static_cast<float>((1.0 - f) * 10.0 * tickLength * f);
-    theDesk->np();
-    if (dash == 1.0f || !(dash > 0.0f) || !DashedLine::usable(dashLength, gapLength)) {
-        theDesk->move(bx(static_cast<float>(x[0])), by(static_cast<float>(y[0])));
-        for (int i = 1; i < n; ++i)
-            theDesk->draw(bx(static_cast<float>(x[i])), by(static_cast<float>(y[i])), c);
-    } else {
-        DashedLine pattern(*theDesk, dashLength, gapLength, c, clipX1, clipY1, clipX2, clipY2);
-        pattern.start(bx(static_cast<float>(x[0])), by(static_cast<float>(y[0])));
-        for (int i = 1; i < n; ++i)
-            pattern.to(bx(static_cast<float>(x[i])), by(static_cast<float>(y[i])));
-    }
-    theDesk->st();
+    const float clip[4] = {clipX1, clipY1, clipX2, clipY2};
+    strokePolyline(*theDesk, n, c, dash, tickLength, clip, [&](int i, float& px, float& py) {
+        px = bx(static_cast<float>(x[i]));
+        py = by(static_cast<float>(y[i]));
+    });
     theDesk->setpenwidth(w);
     endData();
+}
+
+void boxclass::strokeInPage(const float* x, const float* y, int n, COLOR c, float dash) {
+    if (n <= 0) return;
+    const float clip[4] = {clipX1, clipY1, clipX2, clipY2};
+    strokePolyline(*theDesk, n, c, dash, tickLength, clip, [&](int i, float& px, float& py) {
+        px = x[i];
+        py = y[i];
+    });
 }
 
 void boxclass::showpoints(const int* x, const int* y, int n, COLOR c, SYMBOL s, float scale) {
@@ -220,3 +257,11 @@ void boxclass::vector(float x1, float y1, float x2, float y2, COLOR c, float siz
     theDesk->vector(bx(x1), by(y1), bx(x2), by(y2), c, static_cast<float>(size * tickLength));
     endData();
 }
+
+// The filled bars (boxfills.cpp) stand where the histogram's do, under its outline.
+template void boxclass::barPlaces(const int*, const int*, int, BarPlaces&) const;
+template void boxclass::barPlaces(const float*, const float*, int, BarPlaces&) const;
+template void boxclass::barPlaces(const double*, const double*, int, BarPlaces&) const;
+template void boxclass::histogramOf(const int*, const int*, int, COLOR);
+template void boxclass::histogramOf(const float*, const float*, int, COLOR);
+template void boxclass::histogramOf(const double*, const double*, int, COLOR);

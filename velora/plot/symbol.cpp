@@ -131,7 +131,7 @@ void writeSingle(OutlineWriter& w, int shape) {
 
 symbol::symbol(desk& d)
     : xcode(nullptr), ycode(nullptr), scale(1.0f), form(squareSymbol), definedForm(-1), colour(0),
-      theDesk(&d) {
+      theDesk(&d), outlineX{}, outlineY{}, outlineCount(0), outlineShape(-1) {
     xcode = new (std::nothrow) signed char[codeSize]();
     ycode = new (std::nothrow) signed char[codeSize]();
     if (!ycode || !xcode) {
@@ -166,8 +166,52 @@ void symbol::defform(SYMBOL s) {
     w.end();
 }
 
+void symbol::defoutline(int shape) {
+    if (shape == outlineShape) return;
+    outlineShape = shape;
+    signed char codeX[outlineCapacity], codeY[outlineCapacity];
+    OutlineWriter w(codeX, codeY);
+    writeRing(w, shape, 64);
+    w.end();
+    outlineCount = 0;
+    for (int i = 0; i < outlineCapacity && outlineCount < outlineCapacity; ++i) {
+        if (codeX[i] == command) {
+            if (codeY[i] == programEnd) break;
+            continue;
+        }
+        outlineX[outlineCount] = codeX[i];
+        outlineY[outlineCount] = codeY[i];
+        ++outlineCount;
+    }
+}
+
+void symbol::putFilled(float x, float y, int shape, COLOR c, float scale) {
+    defoutline(shape);
+    const COLOR fillColour = c >= 0 ? c : colour;
+    theDesk->setcolor(fillColour);
+    const double sc = scale >= 0.0f ? scale : this->scale;
+    const float unit = static_cast<float>(static_cast<double>(theDesk->getviewportheight()) *
+                                          theDesk->isdoublesize() / unitsPerViewportHeight);
+    const double step = unit * sc;
+    float px[outlineCapacity], py[outlineCapacity];
+    for (int i = 0; i < outlineCount; ++i) {
+        px[i] = static_cast<float>(x + outlineX[i] * step);
+        py[i] = static_cast<float>(y + outlineY[i] * step);
+    }
+    theDesk->fill(px, py, outlineCount, fillColour);
+}
+
 void symbol::put(float x, float y, SYMBOL s, COLOR c, float scale) {
-    defform(s >= 0 ? s : form);
+    if (s < 0) s = form;
+    if (s >= SYMBOL_FILLED && s - SYMBOL_FILLED <= highestSymbol) {
+        const int shape = (s - SYMBOL_FILLED) & 0x0f;
+        if (shape >= 1 && shape <= 7) {
+            putFilled(x, y, shape, c, scale);
+            return;
+        }
+        s -= SYMBOL_FILLED;
+    }
+    defform(s);
     theDesk->setcolor(c >= 0 ? c : colour);
     const double sc = scale >= 0.0f ? scale : this->scale;
     const float unit = static_cast<float>(static_cast<double>(theDesk->getviewportheight()) *

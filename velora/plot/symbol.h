@@ -11,6 +11,9 @@
 // bits 4 to 6 add 0 to 7 smaller outlines inside the first. Values outside -1 ... 121 draw a
 // square; -1 draws nothing.
 typedef int SYMBOL;
+// Added to a code of a shape with an inside (1 ... 7, any ring bits), the shape's outer outline
+// is filled in the colour instead; added to any other code, the code is drawn as it is.
+constexpr SYMBOL SYMBOL_FILLED = 0x100;
 
 class VELORA_API symbol {
 public:
@@ -29,6 +32,9 @@ public:
 private:
     // Writes the outline program of s into the buffers, unless they hold it already.
     void defform(SYMBOL s);
+    // The outer outline of shape s (1 ... 7) as one polygon, unless it is held already.
+    void defoutline(int shape);
+    void putFilled(float x, float y, int shape, COLOR c, float scale);
 
     signed char* xcode;
     signed char* ycode;
@@ -37,4 +43,9 @@ private:
     int definedForm;
     COLOR colour;
     desk* theDesk;
+    // The filled shape's polygon in symbol units.
+    static constexpr int outlineCapacity = 40;
+    signed char outlineX[outlineCapacity], outlineY[outlineCapacity];
+    int outlineCount;
+    int outlineShape;
 };
