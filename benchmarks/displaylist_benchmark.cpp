@@ -20,6 +20,9 @@ public:
     void selectPen(unsigned, unsigned) override { ++pens; }
     void drawImage(int, int, int, int, int, int, const void*, const void*) override {}
     void drawFile(const char*, int, int, int, int) override {}
+    void fillPolygon(const LinePoint*, unsigned long count, unsigned, unsigned) override {
+        sum += static_cast<long long>(count);
+    }
     long long sum = 0;
     long pens = 0;
 };

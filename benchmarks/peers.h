@@ -39,8 +39,9 @@ double plplotBoxSquares(const std::vector<double>& x, const std::vector<double>&
 // The same figures with another PLplot device ("pdfcairo", "svg").
 double plplotBoxPolylineOn(const char* device, const std::vector<double>& x,
                            const std::vector<double>& y, const char* file);
+// `filled` draws filled squares (PLplot's symbol 16) instead of open ones.
 double plplotBoxSquaresOn(const char* device, const std::vector<double>& x,
-                          const std::vector<double>& y, const char* file);
+                          const std::vector<double>& y, const char* file, bool filled = false);
 
 // Whether gnuplot can be run here.
 bool haveGnuplot();
@@ -53,6 +54,8 @@ void writeGnuplotData(const std::vector<double>& x, const std::vector<double>& y
 // starting gnuplot and reading the file.
 double gnuplotBox(const char* dataFile, bool squares, const char* file);
 // The same with another terminal ("pdfcairo", "svg"); -1 when this gnuplot lacks it.
-double gnuplotBoxOn(const char* terminal, const char* dataFile, bool squares, const char* file);
+// `filled` draws filled squares ("pt 5").
+double gnuplotBoxOn(const char* terminal, const char* dataFile, bool squares, const char* file,
+                    bool filled = false);
 
 } // namespace peers

@@ -29,7 +29,8 @@ double gnuplotBox(const char* dataFile, bool squares, const char* file) {
     return gnuplotBoxOn("postscript eps color", dataFile, squares, file);
 }
 
-double gnuplotBoxOn(const char* terminal, const char* dataFile, bool squares, const char* file) {
+double gnuplotBoxOn(const char* terminal, const char* dataFile, bool squares, const char* file,
+                    bool filled) {
     // Only where this gnuplot has the terminal: gnuplot reports an unknown one by its status.
     if (!commandRuns(std::string("gnuplot -e \"set terminal ") + terminal + "\"")) return -1.0;
     const std::string script = std::string("set terminal ") + terminal + "\n" + "set output '" +
@@ -37,7 +38,10 @@ double gnuplotBoxOn(const char* terminal, const char* dataFile, bool squares, co
                                "set xlabel 'x'\nset ylabel 'y'\n"
                                "set xrange [0:10]\nset yrange [-1.5:1.5]\n" +
                                "plot '" + dataFile + "' " +
-                               (squares ? "with points pt 4 ps 0.3" : "with lines") + " notitle\n";
+                               (!squares ? "with lines"
+                                : filled ? "with points pt 5 ps 0.3"
+                                         : "with points pt 4 ps 0.3") +
+                               " notitle\n";
     const auto start = Clock::now();
     std::FILE* gnuplot = popen("gnuplot", "w");
     if (!gnuplot) return -1.0;

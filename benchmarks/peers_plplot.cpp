@@ -85,13 +85,13 @@ double plplotBoxSquares(const std::vector<double>& x, const std::vector<double>&
 }
 
 double plplotBoxSquaresOn(const char* device, const std::vector<double>& x,
-                          const std::vector<double>& y, const char* file) {
+                          const std::vector<double>& y, const char* file, bool filled) {
     return timeDevice(device, file, nullptr, [&] {
         plenv(0.0, 10.0, -1.5, 1.5, 0, 0);
         pllab("x", "y", "");
         plssym(0.0, 0.3);
-        // Code 6 is PLplot's open square.
-        plpoin(count(x), x.data(), y.data(), 6);
+        // Code 6 is PLplot's open square, 16 its filled one.
+        plpoin(count(x), x.data(), y.data(), filled ? 16 : 6);
     });
 }
 
@@ -131,7 +131,7 @@ double plplotBoxPolylineOn(const char*, const std::vector<double>&, const std::v
     return -1.0;
 }
 double plplotBoxSquaresOn(const char*, const std::vector<double>&, const std::vector<double>&,
-                          const char*) {
+                          const char*, bool) {
     return -1.0;
 }
 
