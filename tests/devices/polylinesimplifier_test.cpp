@@ -115,3 +115,25 @@ TEST(PolylineSimplifier, KeepsEndsCornersAndDots) {
     EXPECT_EQ(kept, (std::vector<GridPoint>{
                         {0, 10000}, {10000, 10000}, {10000, 0}, {10000, 10000}, {20000, 10000}}));
 }
+
+// The grid rounds as std::llround does, halves away from zero, everywhere on and off the page:
+// the files' bytes depend on it.
+TEST(PolylineSimplifier, GridRoundsAsLlround) {
+    unsigned state = 2463534242u;
+    std::vector<double> values = {0.0,  -0.0,  1e9,    -1e9,     2e9,
+                                  -2e9, 1e300, -1e300, HUGE_VAL, -HUGE_VAL};
+    for (int i = 0; i < 50000; ++i) {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        const double v = (static_cast<double>(state) - 2147483648.0) / (1 << (i % 31));
+        values.push_back(v);
+        // Halves of the grid and their neighbours.
+        const double half = (static_cast<double>(state % 2000001) - 1000000.0 + 0.5) / 1000.0;
+        values.push_back(half);
+        values.push_back(std::nextafter(half, 0.0));
+        values.push_back(std::nextafter(half, 1e9));
+    }
+    for (double v : values)
+        ASSERT_EQ(velora::gridValue(v), std::llround(std::clamp(v, -1e9, 1e9) * 1000.0)) << v;
+}

@@ -23,24 +23,70 @@ FlateStream::FlateStream(OutputFile& out, long long& written, int level)
 }
 
 FlateStream::~FlateStream() {
+    if (worker.joinable()) {
+        {
+            const std::lock_guard<std::mutex> guard(lock);
+            stopping = true;
+        }
+        changed.notify_all();
+        worker.join();
+    }
     deflateEnd(static_cast<z_stream*>(stream));
     delete static_cast<z_stream*>(stream);
 }
 
-void FlateStream::compress(bool last) {
+void FlateStream::compressBlock(const char* block, std::size_t size, bool last) {
     z_stream& z = *static_cast<z_stream*>(stream);
     unsigned char output[1 << 16];
-    z.next_in = reinterpret_cast<Bytef*>(input);
-    z.avail_in = static_cast<uInt>(used);
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(block));
+    z.avail_in = static_cast<uInt>(size);
     int status;
     do {
         z.next_out = output;
         z.avail_out = sizeof output;
         status = deflate(&z, last ? Z_FINISH : Z_NO_FLUSH);
-        const std::size_t produced = sizeof output - z.avail_out;
-        out.write(reinterpret_cast<const char*>(output), produced);
-        written += static_cast<long long>(produced);
+        compressed.insert(compressed.end(), output, output + (sizeof output - z.avail_out));
     } while (z.avail_out == 0 || (last && status == Z_OK));
+}
+
+void FlateStream::compressing() {
+    std::unique_lock<std::mutex> guard(lock);
+    while (true) {
+        changed.wait(guard, [this] { return stopping || !jobDone; });
+        if (stopping) return;
+        const char* block = job;
+        const std::size_t size = jobSize;
+        guard.unlock();
+        compressBlock(block, size, false);
+        guard.lock();
+        jobDone = true;
+        changed.notify_all();
+    }
+}
+
+void FlateStream::collect() {
+    {
+        std::unique_lock<std::mutex> guard(lock);
+        changed.wait(guard, [this] { return jobDone; });
+    }
+    out.write(compressed.data(), compressed.size());
+    written += static_cast<long long>(compressed.size());
+    compressed.clear();
+}
+
+void FlateStream::handOver() {
+    collect();
+    {
+        const std::lock_guard<std::mutex> guard(lock);
+        job = input;
+        jobSize = used;
+        jobDone = false;
+    }
+    if (!worker.joinable())
+        worker = std::thread(&FlateStream::compressing, this);
+    else
+        changed.notify_all();
+    input = input == buffers[0] ? buffers[1] : buffers[0];
     used = 0;
 }
 
@@ -51,14 +97,19 @@ void FlateStream::writeLarge(const char* text, std::size_t length) {
         used += chunk;
         text += chunk;
         length -= chunk;
-        if (used == capacity) compress(false);
+        if (used == capacity) handOver();
     }
 }
 
 void FlateStream::finish() {
     if (finished) return;
     finished = true;
-    compress(true);
+    collect();
+    compressBlock(input, used, true);
+    out.write(compressed.data(), compressed.size());
+    written += static_cast<long long>(compressed.size());
+    compressed.clear();
+    used = 0;
 }
 
 namespace {

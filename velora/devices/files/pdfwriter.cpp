@@ -26,6 +26,35 @@ constexpr int contentObject = 1, lengthObject = 2, catalogObject = 3, pagesObjec
 constexpr std::size_t shapePointLimit = 64;
 constexpr std::size_t shapeLimit = 4096;
 
+// Rectangles painted one after another in one colour go into one path, painted once, up to
+// this many: a scatter of squares is then four numbers per square and no form placement.
+constexpr int rectangleRunLimit = 1024;
+
+// An outline of four corners (a fifth may repeat the first) joined by horizontal and vertical
+// edges is a rectangle: its lower left corner and its size, both positive, so that the
+// rectangles of one path all turn the same way and the winding rule fills their union.
+bool asRectangle(const std::vector<velora::GridPoint>& points, std::size_t first, std::size_t count,
+                 long long rectangle[4]) {
+    if (count == 5 &&
+        (points[first + 4].x != points[first].x || points[first + 4].y != points[first].y))
+        return false;
+    if (count != 4 && count != 5) return false;
+    const velora::GridPoint* p = &points[first];
+    const bool acrossFirst =
+        p[0].y == p[1].y && p[1].x == p[2].x && p[2].y == p[3].y && p[3].x == p[0].x;
+    const bool upFirst =
+        p[0].x == p[1].x && p[1].y == p[2].y && p[2].x == p[3].x && p[3].y == p[0].y;
+    if (!acrossFirst && !upFirst) return false;
+    const long long x0 = std::min(p[0].x, p[2].x), x1 = std::max(p[0].x, p[2].x);
+    const long long y0 = std::min(p[0].y, p[2].y), y1 = std::max(p[0].y, p[2].y);
+    if (x0 == x1 || y0 == y1) return false;
+    rectangle[0] = x0;
+    rectangle[1] = y0;
+    rectangle[2] = x1 - x0;
+    rectangle[3] = y1 - y0;
+    return true;
+}
+
 std::string objectName(char kind, int number) {
     char text[velora::numberTextCapacity + 2] = {'/', kind};
     return std::string(text, velora::formatInt(text + 2, number));
@@ -48,8 +77,37 @@ pdfwriter::~pdfwriter() {
     finish();
 }
 
+void pdfwriter::endRectangleRun() {
+    if (rectangleRun == 0) return;
+    content->write(rectanglePainting, 2);
+    rectangleRun = 0;
+}
+
+bool pdfwriter::paintAsRectangle(const std::vector<velora::GridPoint>& points,
+                                 const std::vector<Subpath>& subpaths, const char* painting) {
+    long long rectangle[4];
+    if (subpaths.size() != 1 ||
+        !asRectangle(points, subpaths[0].first, subpaths[0].count, rectangle))
+        return false;
+    if (rectangleRun > 0 && (rectanglePainting != painting || rectangleRun == rectangleRunLimit))
+        endRectangleRun();
+    rectanglePainting = painting;
+    ++rectangleRun;
+    char* at = content->reserve(4 * velora::numberTextCapacity + 8);
+    for (long long v : rectangle) {
+        at = velora::formatThousandths(at, v);
+        *at++ = ' ';
+    }
+    *at++ = 'r';
+    *at++ = 'e';
+    *at++ = '\n';
+    content->commit(at);
+    return true;
+}
+
 void pdfwriter::selectPen() {
     if (colour != writtenColour) {
+        endRectangleRun();
         writtenColour = colour;
         double rgb[3];
         components(colour, rgb);
@@ -58,6 +116,7 @@ void pdfwriter::selectPen() {
         content->write(line.data(), line.size());
     }
     if (penwidth != writtenWidth) {
+        endRectangleRun();
         writtenWidth = penwidth;
         std::string line = plainNumberText(std::fabs(penwidth * 1.75)) + " w\n";
         content->write(line.data(), line.size());
@@ -67,6 +126,7 @@ void pdfwriter::selectPen() {
 void pdfwriter::writePath(const std::vector<velora::GridPoint>& points,
                           const std::vector<Subpath>& subpaths, velora::GridPoint origin,
                           const char* painting) {
+    endRectangleRun();
     for (const Subpath& s : subpaths) {
         for (std::size_t i = 0; i < s.count; ++i) {
             const velora::GridPoint& p = points[s.first + i];
@@ -105,6 +165,7 @@ bool pdfwriter::paintByReference(const std::vector<velora::GridPoint>& points,
         if (shapes.size() < shapeLimit) shapes.emplace(shapeKey, Shape{});
         return false;
     }
+    endRectangleRun();
     Shape& shape = found->second;
     if (shape.form < 0) {
         // Seen before: from now on drawn once as a form, which takes the colour and width
@@ -167,12 +228,14 @@ bool pdfwriter::paintByReference(const std::vector<velora::GridPoint>& points,
 void pdfwriter::strokePath(const std::vector<velora::GridPoint>& points,
                            const std::vector<Subpath>& subpaths) {
     selectPen();
+    if (paintAsRectangle(points, subpaths, "S\n")) return;
     if (paintByReference(points, subpaths, "S\n")) return;
     writePath(points, subpaths, {0, 0}, "S\n");
 }
 
 void pdfwriter::placePicture(const velora::PicturePixels& picture, double a, double d, double e,
                              double f) {
+    endRectangleRun();
     ++images;
     const int object = static_cast<int>(offsets.size() + pending.size());
     std::string dictionary = "/Type /XObject /Subtype /Image /Width " + integerText(picture.width) +
@@ -202,7 +265,9 @@ void pdfwriter::fillPath(const std::vector<velora::GridPoint>& points, int colou
     // The fill colour is the page's non-stroking colour: the strokes never use it, so it is
     // written only when it changes. An opacity below 1 lives between q and Q, so that the
     // pictures placed later stay opaque.
+    fillSubpath.assign(1, Subpath{0, points.size(), true});
     if (colour != writtenFillColour) {
+        endRectangleRun();
         writtenFillColour = colour;
         double rgb[3];
         components(colour, rgb);
@@ -210,7 +275,11 @@ void pdfwriter::fillPath(const std::vector<velora::GridPoint>& points, int colou
                                  plainNumberText(rgb[2]) + " rg\n";
         content->write(line.data(), line.size());
     }
+    // Rectangles of one opaque colour share a path; a translucent one is painted alone, since
+    // where two overlap the page shows both.
+    if (alpha == 255 && paintAsRectangle(points, fillSubpath, "f\n")) return;
     if (alpha < 255) {
+        endRectangleRun();
         if (!opacityUsed[alpha]) {
             opacityUsed[alpha] = true;
             opacityStates +=
@@ -219,7 +288,6 @@ void pdfwriter::fillPath(const std::vector<velora::GridPoint>& points, int colou
         const std::string line = "q /A" + integerText(alpha) + " gs\n";
         content->write(line.data(), line.size());
     }
-    fillSubpath.assign(1, Subpath{0, points.size(), true});
     if (!paintByReference(points, fillSubpath, "f\n"))
         writePath(points, fillSubpath, {0, 0}, "f\n");
     if (alpha < 255) content->write("Q\n", 2);
@@ -227,6 +295,7 @@ void pdfwriter::fillPath(const std::vector<velora::GridPoint>& points, int colou
 
 void pdfwriter::finish() {
     strokeRemainder();
+    endRectangleRun();
     content->finish();
     const long long streamLength =
         written - offsets[contentObject] -

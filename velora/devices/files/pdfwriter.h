@@ -44,6 +44,11 @@ private:
     // A small shape painted the second time and after as a form placed by reference.
     bool paintByReference(const std::vector<velora::GridPoint>& points,
                           const std::vector<Subpath>& subpaths, const char* painting);
+    // An axis-parallel rectangle as `re`, one more in the run of rectangles painted alike.
+    bool paintAsRectangle(const std::vector<velora::GridPoint>& points,
+                          const std::vector<Subpath>& subpaths, const char* painting);
+    // Paints the run of rectangles; every other content starts with it.
+    void endRectangleRun();
     void finish();
 
     std::unique_ptr<velora::FlateStream> content;
@@ -65,4 +70,6 @@ private:
     std::unordered_map<std::string, Shape> shapes;
     std::string shapeKey;
     int images = 0, forms = 0;
+    int rectangleRun = 0;
+    const char* rectanglePainting = nullptr;
 };

@@ -7,17 +7,7 @@ namespace velora {
 
 namespace {
 constexpr double tolerance2 = PolylineSimplifier::tolerance * PolylineSimplifier::tolerance;
-// A billion points is far off any page; beyond it the grid would overflow.
-constexpr double farOff = 1e9;
-
-long long gridValue(double v) {
-    return std::llround(std::clamp(v, -farOff, farOff) * 1000.0);
-}
 } // namespace
-
-GridPoint toGrid(double x, double y) {
-    return {gridValue(x), gridValue(y)};
-}
 
 void PolylineSimplifier::start(double x, double y) {
     hasCandidate = false;

@@ -7,6 +7,7 @@
 
 #include "common/api.h"
 
+#include <cmath>
 #include <vector>
 
 namespace velora {
@@ -17,8 +18,28 @@ struct GridPoint {
     bool operator==(const GridPoint& o) const { return x == o.x && y == o.y; }
 };
 
-// The grid point nearest to a coordinate in points; far-off values are clamped.
-VELORA_API GridPoint toGrid(double x, double y);
+// The grid step nearest to a coordinate in points, halves away from zero as std::llround rounds
+// them, without its call: every vertex of every file passes here. Far-off values are clamped.
+inline long long gridValue(double v) {
+    // A billion points is far off any page; beyond it the grid would overflow.
+    constexpr double farOff = 1e9;
+    if (!(v >= -farOff)) return v != v ? std::llround(v) : -1000 * static_cast<long long>(farOff);
+    if (!(v <= farOff)) return 1000 * static_cast<long long>(farOff);
+    const double scaled = v * 1000.0;
+    long long whole = static_cast<long long>(scaled);
+    // The part after the point is exact: both lie on the same binade's grid.
+    const double fraction = scaled - static_cast<double>(whole);
+    if (fraction >= 0.5)
+        ++whole;
+    else if (fraction <= -0.5)
+        --whole;
+    return whole;
+}
+
+// The grid point nearest to a coordinate in points.
+inline GridPoint toGrid(double x, double y) {
+    return {gridValue(x), gridValue(y)};
+}
 
 class VELORA_API PolylineSimplifier {
 public:
