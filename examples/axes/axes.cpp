@@ -6,6 +6,7 @@
 #include <velora.h>
 
 #include "../common/fontfolder.h"
+#include "../common/noise.h"
 
 #include <cmath>
 #include <string>
@@ -17,19 +18,6 @@ constexpr double pi = 3.14159265358979;
 // 2026-12-07 14:05:17 UTC, the start of the readings.
 constexpr double readingsStart = 1796652317.0;
 constexpr double threeHours = 3 * 3600.0;
-
-// A small linear congruential generator: the same noise in every run and every build.
-class Noise {
-public:
-    // Uniform in [-1, 1).
-    double next() {
-        state = state * 1664525u + 1013904223u;
-        return (state >> 8) / 8388608.0 - 1.0;
-    }
-
-private:
-    unsigned int state = 12345u;
-};
 
 // A second-order low-pass at f0 = 1 kHz with Q = 2: its gain in dB and its phase in degrees.
 void lowPass(double f, double& gainDb, double& phaseDeg) {
@@ -71,7 +59,7 @@ void bodePlot(desk& page) {
 }
 
 void spectrumPlot(desk& page) {
-    Noise noise;
+    velora_examples::Noise noise(12345u);
     std::vector<double> f, power, error, law;
     for (int i = 0; i <= 24; ++i) {
         f.push_back(std::pow(10.0, i / 8.0)); // 1 Hz .. 1 kHz, eight points a decade
@@ -101,7 +89,7 @@ struct Readings {
 
 Readings takeReadings() {
     Readings r;
-    Noise noise;
+    velora_examples::Noise noise(12345u);
     for (int i = 0; i <= 36; ++i) {
         const double t = i * 300.0;
         r.t.push_back(t);

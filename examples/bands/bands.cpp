@@ -6,6 +6,7 @@
 #include <velora.h>
 
 #include "../common/fontfolder.h"
+#include "../common/noise.h"
 
 #include <cmath>
 #include <string>
@@ -13,19 +14,6 @@
 namespace {
 
 constexpr int n = 40;
-
-// A small linear congruential generator: the same noise in every run and every build.
-class Noise {
-public:
-    // Uniform in [-1, 1).
-    double next() {
-        state = state * 1664525u + 1013904223u;
-        return (state >> 8) / 8388608.0 - 1.0;
-    }
-
-private:
-    unsigned int state = 2026u;
-};
 
 struct Measurement {
     double t[n], u[n], fit[n], low[n], high[n];
@@ -35,7 +23,7 @@ struct Measurement {
 // A damped oscillation, measured with noise; the fit's band widens where the data are sparse.
 Measurement measure() {
     Measurement m{};
-    Noise noise;
+    velora_examples::Noise noise(2026u);
     for (int i = 0; i < n; ++i) {
         m.t[i] = 0.25 * i;
         m.fit[i] = 2.0 * std::exp(-m.t[i] / 5.0) * std::cos(1.3 * m.t[i]);
