@@ -1,5 +1,7 @@
 #include "desk/desk.h"
 
+#include "image/bitmap.h"
+
 #include "desk/polygonclip.h"
 #include "desk/segmentgeometry.h"
 
@@ -59,6 +61,7 @@ void desk::open(int device, const char* name, const char* posSize) {
 void desk::close() {
     opened = 0;
     cl1();
+    keptPictures.clear();
 }
 
 char* desk::MakePosSize(int x, int y, int w, int h) {
@@ -259,6 +262,10 @@ void desk::putbmp(float x1, float y1, float x2, float y2, bitmap& b) {
 
 void desk::putbmp(float x1, float y1, float x2, float y2, bitmap24& b) {
     pb(x1, y1, x2, y2, b);
+}
+
+void desk::keeppicture(std::unique_ptr<bitmap> picture) {
+    if (picture) keptPictures.push_back(std::move(picture));
 }
 
 void desk::setviewport(float x1, float y1, float x2, float y2) {

@@ -9,6 +9,8 @@
 #include "devices/selector/deviceselect.h"
 
 #include <iosfwd>
+#include <memory>
+#include <vector>
 
 class bitmap;
 class bitmap24;
@@ -67,6 +69,9 @@ public:
     void showbmp(float x1, float y1, float x2, float y2, const char* name);
     void putbmp(float x1, float y1, float x2, float y2, bitmap& b);
     void putbmp(float x1, float y1, float x2, float y2, bitmap24& b);
+    // Keeps a picture that a plot item made and placed for as long as a device may show it
+    // again (the screen repaints, zooms and copies from its display list): until close.
+    void keeppicture(std::unique_ptr<bitmap> picture);
     // Fills the polygon of `n` vertices (page units, closed from the last to the first) by the
     // non-zero winding rule, clipped to the viewport, in `col` at the fill opacity; the current
     // colour and point stay as they are. Fewer than three vertices, or one that is no finite
@@ -131,6 +136,7 @@ private:
 
     int* epscolours;
     velora::PolygonClip* polygonClip;
+    std::vector<std::unique_ptr<bitmap>> keptPictures;
     float fillopacity;
     int color;
     float penwidth;

@@ -21,6 +21,11 @@ public:
     // The info header; the palette begins 40 bytes after it.
     unsigned char* GetInfoHeader() { return infoHeader; }
 
+    // Whether the palette holds colours (a colour map) rather than greys: the EPS writer then
+    // writes the picture in colour. A picture starts grey, as files and clients make them.
+    void setcolourpalette(bool on) { colourPalette = on; }
+    bool hascolourpalette() const { return colourPalette; }
+
     void load(char* const name);
     void save(char* const name);
 
@@ -32,4 +37,5 @@ private:
     unsigned char* palette;
     unsigned char* fileHeader;
     unsigned char* infoHeader;
+    bool colourPalette = false;
 };

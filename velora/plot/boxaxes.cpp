@@ -19,6 +19,10 @@ constexpr double minorTickShare = 0.5;
 } // namespace
 
 void boxclass::setscale(Achse a, SCALE s) {
+    if (a == Z_AXIS) {
+        if (s == LINEAR || s == LOG10) zLog = s == LOG10;
+        return;
+    }
     if (a < X_AXIS || a > Y2_AXIS || s < LINEAR || s > TIME) return;
     rangeOf(a).kind = static_cast<velora::ScaleKind>(s);
     if (a == Y2_AXIS) rightScale = true;

@@ -8,6 +8,7 @@
 #include "desk/desk.h"
 #include "devices/selector/deviceflags.h"
 #include "plot/axisscale.h"
+#include "plot/colormaps.h"
 #include "plot/legend.h"
 #include "plot/symbol.h"
 #include "plot/timeticks.h"
@@ -23,7 +24,7 @@ public:
     enum TICKSIDES { TICKS_INSIDE = 0, TICKS_OUTSIDE = 2, TICKS_BOTH = 3 };
     typedef int TICKSIDE;
     // Y2_AXIS is the second y scale, on the right side of the frame.
-    enum ACHSEN { X_AXIS = 0, Y_AXIS = 1, Y2_AXIS = 2 };
+    enum ACHSEN { X_AXIS = 0, Y_AXIS = 1, Y2_AXIS = 2, Z_AXIS = 3 };
     typedef int Achse;
     // LOG10 maps the decimal logarithm of the values; TIME maps seconds since the time origin
     // linearly and ticks and labels them as clock times and dates.
@@ -148,6 +149,32 @@ public:
     void legend(const LegendEntry* entries, int n, int corner = LEGEND_UPPER_RIGHT,
                 float size = 0.9f);
     void legendat(const LegendEntry* entries, int n, double x, double y, float size = 0.9f);
+    // boxmaps.cpp. ny rows of nx values (row 0 at y1) as cells covering the data rectangle
+    // (x1, y1) - (x2, y2), coloured through the map: linear between zmin and zmax (the finite
+    // values' range when they are equal), in decades after setscale(Z_AXIS, LOG10). Values that
+    // are not finite take the invalid colour (white unless set). Frame and ticks are drawn again
+    // over it; the desk keeps the picture until it is closed.
+    void showmap(double x1, double y1, double x2, double y2, const float* z, int nx, int ny,
+                 double zmin, double zmax, COLORMAPS map = MAP_VIRIDIS);
+    void showmap(double x1, double y1, double x2, double y2, const double* z, int nx, int ny,
+                 double zmin, double zmax, COLORMAPS map = MAP_VIRIDIS);
+    void showmap(double x1, double y1, double x2, double y2, const float* z, int nx, int ny,
+                 double zmin, double zmax, const velora::ColourMap& map);
+    void showmap(double x1, double y1, double x2, double y2, const double* z, int nx, int ny,
+                 double zmin, double zmax, const velora::ColourMap& map);
+    void setinvalidcolor(COLOR c);
+    // The map's colours from zmin to zmax as a bar beside the right edge of the frame, with
+    // ticks and labels at round values and the caption read upwards beside them.
+    void colorbar(double zmin, double zmax, COLORMAPS map, const char* caption, float size = 0.5f,
+                  FONT captionFont = FONT_ROMAN, FONT tickFont = FONT_SANS);
+    void colorbar(double zmin, double zmax, const velora::ColourMap& map, const char* caption,
+                  float size = 0.5f, FONT captionFont = FONT_ROMAN, FONT tickFont = FONT_SANS);
+    // The contour lines of a grid placed as showmap places it (each value at the centre of its
+    // cell), at the levels given, or at 5 to 10 round levels when nlevels <= 0.
+    void contour(const float* z, int nx, int ny, double x1, double y1, double x2, double y2,
+                 const float* levels, int nlevels, COLOR c, float dash);
+    void contour(const double* z, int nx, int ny, double x1, double y1, double x2, double y2,
+                 const double* levels, int nlevels, COLOR c, float dash);
     // A BMP file stretched over a data rectangle; frame and ticks are drawn again over it.
     void showbmp(float x1, float y1, float x2, float y2, const char* file);
     // Clears the box (on a file device this finishes the file) and, unless f is 2, draws frame
@@ -223,6 +250,12 @@ private:
     // `fromRight`/`fromBottom` the point is its right or lower edge instead.
     void legendAt(const LegendEntry* entries, int n, float left, float top, bool fromRight,
                   bool fromBottom, float size);
+    template <typename T>
+    void mapOf(double x1, double y1, double x2, double y2, const T* z, int nx, int ny, double zmin,
+               double zmax, const velora::ColourMap& map);
+    template <typename T>
+    void contourOf(const T* z, int nx, int ny, double x1, double y1, double x2, double y2,
+                   const T* levels, int nlevels, COLOR c, float dash);
     template <typename T> void polylineOf(const T* x, const T* y, int n, COLOR c, float dash);
 
     fontclass* font;
@@ -249,4 +282,7 @@ private:
     int moduloX;
     unsigned short instance;
     float fillX, fillY;
+    // The colour scale of the maps: decades when true.
+    bool zLog = false;
+    COLOR invalidColour = velora::rgb(255, 255, 255);
 };

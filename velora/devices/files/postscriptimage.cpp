@@ -83,8 +83,24 @@ void postscript::endImage() {
 
 void postscript::pb(float x1, float y1, float x2, float y2, bitmap& b) {
     const int width = b.getwidth(), height = b.getheight();
-    if (!beginImage(x1, y1, x2, y2, width, height, false)) return;
+    const bool colour = b.hascolourpalette();
+    if (!beginImage(x1, y1, x2, y2, width, height, colour)) return;
     const unsigned char* palette = b.GetInfoHeader() + 40;
+    if (colour) {
+        std::vector<unsigned char> rgb(static_cast<std::size_t>(width) * 3);
+        for (int row = 0; row < height; ++row) {
+            const unsigned char* pixels = b[row];
+            for (int x = 0; x < width; ++x) {
+                const unsigned char* entry = palette + 4 * pixels[x];
+                rgb[3 * x] = entry[2];
+                rgb[3 * x + 1] = entry[1];
+                rgb[3 * x + 2] = entry[0];
+            }
+            putHexRow(rgb.data(), rgb.size());
+        }
+        endImage();
+        return;
+    }
     std::vector<unsigned char> grey(static_cast<std::size_t>(width));
     for (int row = 0; row < height; ++row) {
         const unsigned char* pixels = b[row];
