@@ -285,4 +285,8 @@ private:
     // The colour scale of the maps: decades when true.
     bool zLog = false;
     COLOR invalidColour = velora::rgb(255, 255, 255);
+    // The picture of the last map (the desk keeps it), and whether a clear has taken it off the
+    // screen's list since.
+    bitmap* mapPicture = nullptr;
+    bool mapReusable = false;
 };

@@ -47,6 +47,7 @@ void boxclass::showbmp(float x1, float y1, float x2, float y2, const char* file)
 }
 
 void boxclass::clear(ClearFlag f) {
+    mapReusable = true;
     beginData();
     if (f == CLEAR_AND_EMPTY) f = CLEAR_TO_VIEWPORT;
     theDesk->clearviewport(f);

@@ -104,7 +104,15 @@ void boxclass::mapOf(double x1, double y1, double x2, double y2, const T* z, int
         anyInvalid |= entry < 0;
         entries[static_cast<std::size_t>(i)] = static_cast<unsigned char>(entry < 0 ? 0 : entry);
     }
-    auto picture = std::make_unique<bitmap>(static_cast<int>(width), ny);
+    // After the box was cleared no record shows its last map any more: a map of the same size
+    // takes its picture over, so that a map redrawn frame after frame (a waterfall) costs no
+    // memory more than the first.
+    std::unique_ptr<bitmap> made;
+    bitmap* picture = mapPicture;
+    if (!picture || !mapReusable || picture->getwidth() != width || picture->getheight() != ny) {
+        made = std::make_unique<bitmap>(static_cast<int>(width), ny);
+        picture = made.get();
+    }
     setMapPalette(*picture, map, anyInvalid, invalidColour);
     // The picture's bottom row is the lower one on the page; a box whose axis runs the other
     // way turns the rows (or columns) round.
@@ -125,7 +133,9 @@ void boxclass::mapOf(double x1, double y1, double x2, double y2, const T* z, int
     beginData();
     theDesk->putbmp(std::min(left, right), std::min(bottom, top), std::max(left, right),
                     std::max(bottom, top), *picture);
-    theDesk->keeppicture(std::move(picture));
+    if (made) theDesk->keeppicture(std::move(made));
+    mapPicture = picture;
+    mapReusable = false;
     theDesk->resetviewport();
     // The map covers frame and ticks.
     redrawFrame();
@@ -215,6 +225,8 @@ void boxclass::colorbar(double zmin, double zmax, const velora::ColourMap& map, 
                      static_cast<float>((static_cast<double>(frameY1) + frameY2) / 2.0), caption, 0,
                      captionFont, hs, 0, -1);
     }
+    // The bar belongs to the box as its labels do: clearing the box keeps it.
+    theDesk->setviewportbegin();
     returnToLayer();
 }
 
