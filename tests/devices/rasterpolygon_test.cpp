@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -107,4 +108,39 @@ TEST(RasterPolygon, PolygonsOfAMillionFarVerticesFillOnlyThePixels) {
     EXPECT_EQ(changed.top, 0);
     EXPECT_EQ(changed.right, width);
     EXPECT_EQ(changed.bottom, height);
+}
+
+TEST(RasterPolygon, SmallPolygonsFillAsThoseReachingFarOff) {
+    // Small polygons near the pixels are filled by row from their cuts; the same polygon with a
+    // spike far off and back along one line (which winds round no pixel) goes the way of every
+    // other polygon. Both must give the same pixels and the same changed rectangle.
+    constexpr int width = 48, height = 40;
+    std::vector<std::uint32_t> near(width * height), far(width * height);
+    RasterCanvas nearCanvas, farCanvas;
+    nearCanvas.attach(near.data(), width, height, width);
+    farCanvas.attach(far.data(), width, height, width);
+    std::mt19937 random(5);
+    const auto between = [&random](long low, long high) {
+        return std::uniform_int_distribution<long>(low, high)(random);
+    };
+    long wrongPixels = 0, wrongBounds = 0;
+    for (int figure = 0; figure < 20000; ++figure) {
+        std::vector<LinePoint> points(between(3, 32));
+        const long reach = figure % 2 ? 8 : 40;
+        const long cx = between(-10, width + 10), cy = between(-10, height + 10);
+        for (LinePoint& p : points)
+            p = LinePoint{cx + between(-reach, reach), cy + between(-reach, reach)};
+        std::vector<LinePoint> spiked(points);
+        spiked.insert(spiked.begin() + 1, {LinePoint{-3000000, 5000000}, points[0]});
+        const std::uint32_t colour = static_cast<std::uint32_t>(random());
+        const unsigned alpha = figure % 3 ? 255 : static_cast<unsigned>(between(1, 254));
+        fill(nearCanvas, points, colour, alpha);
+        fill(farCanvas, spiked, colour, alpha);
+        wrongPixels += near != far;
+        const PixelBounds a = nearCanvas.takeChanged(), b = farCanvas.takeChanged();
+        wrongBounds +=
+            a.left != b.left || a.top != b.top || a.right != b.right || a.bottom != b.bottom;
+    }
+    EXPECT_EQ(wrongPixels, 0);
+    EXPECT_EQ(wrongBounds, 0);
 }

@@ -14,6 +14,7 @@
 #include "common/api.h"
 #include "devices/raster/linebatch.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -95,18 +96,34 @@ private:
     void penRectangle(int left, int top, int right, int bottom);
     void markSegment(int x0, int y0, int x1, int y1, int reach);
 
-    // rasterpolygon.cpp: an edge of the polygon being filled, walked down the rows it crosses.
-    struct PolygonEdge {
-        std::int64_t x;          // the first pixel at or right of the edge on the current row
-        std::int64_t excess;     // how far that pixel lies right of the edge, in 1/rise of a pixel
-        std::int64_t step;       // whole pixels the edge moves a row (rounded down)
-        std::int64_t stepExcess; // and the part of a pixel left over, in 1/rise
-        std::int64_t rise;
+    // rasterpolygon.cpp: an edge of the polygon being filled, walked down the rows it crosses;
+    // in 32 bits for a polygon near the pixels (most of them, and cheaper so on a 32-bit
+    // processor), in 64 for any other.
+    template <typename Int> struct PolygonEdgeOf {
+        Int x;          // the first pixel at or right of the edge on the current row
+        Int excess;     // how far that pixel lies right of the edge, in 1/rise of a pixel
+        Int step;       // whole pixels the edge moves a row (rounded down)
+        Int stepExcess; // and the part of a pixel left over, in 1/rise
+        Int rise;
         int first, end; // the rows crossed on the pixels, end not included
         int winding;    // +1 downwards, -1 upwards
     };
-    // Keeps the edges of the polygon that cross rows of the pixels; false when none does.
-    bool polygonEdgesOf(const LinePoint* points, unsigned long count);
+    using NearEdge = PolygonEdgeOf<std::int32_t>;
+    using FarEdge = PolygonEdgeOf<std::int64_t>;
+    // Keeps the edges of the polygon that cross rows of the pixels, in `edges` from its start,
+    // and tells how many.
+    template <typename Int>
+    std::size_t polygonEdgesOf(const LinePoint* points, unsigned long count,
+                               std::vector<PolygonEdgeOf<Int>>& edges);
+    // Fills the polygon of those edges, walking them down the rows.
+    template <typename Int>
+    void fillByEdges(std::vector<PolygonEdgeOf<Int>>& edges, std::size_t count,
+                     std::vector<PolygonEdgeOf<Int>*>& order,
+                     std::vector<PolygonEdgeOf<Int>*>& active, std::uint32_t colour,
+                     unsigned alpha);
+    // Fills the polygon of the first `count` near edges, a small one: their cuts laid out by
+    // row at once, each row then sorting its few.
+    void fillFewEdges(std::size_t count, std::uint32_t colour, unsigned alpha);
     // Lays the colour over the row's pixels from `from` up to, not including, `to` (both on
     // the pixels).
     void fillSpan(std::uint32_t* row, int from, int to, std::uint32_t colour, unsigned alpha);
@@ -122,7 +139,12 @@ private:
     const std::vector<DotRow>* dot;        // the current pen's
     int dotReach;                          // how far the dot reaches from its point
     PixelBounds changed;
-    std::vector<PolygonEdge> polygonEdges;    // kept between polygons, so that filling one
-    std::vector<PolygonEdge*> activeEdges;    // allocates nothing once they have grown
+    // Kept between polygons, so that filling one allocates nothing once they have grown.
+    std::vector<NearEdge> nearEdges;
+    std::vector<NearEdge*> nearOrder, nearActive;
+    std::vector<FarEdge> farEdges;
+    std::vector<FarEdge*> farOrder, farActive;
     std::vector<std::int64_t> windingChanges; // by column, for rows that many edges cross
+    std::vector<std::uint32_t> rowCuts;       // of a small polygon, a row after another
+    std::vector<int> rowCutCounts;
 };
