@@ -64,14 +64,20 @@ void FlateStream::compressing() {
     }
 }
 
+void FlateStream::writeCompressed() {
+    // A block may give nothing yet (zlib holds it back): an empty vector has no data to copy.
+    if (compressed.empty()) return;
+    out.write(compressed.data(), compressed.size());
+    written += static_cast<long long>(compressed.size());
+    compressed.clear();
+}
+
 void FlateStream::collect() {
     {
         std::unique_lock<std::mutex> guard(lock);
         changed.wait(guard, [this] { return jobDone; });
     }
-    out.write(compressed.data(), compressed.size());
-    written += static_cast<long long>(compressed.size());
-    compressed.clear();
+    writeCompressed();
 }
 
 void FlateStream::handOver() {
@@ -106,9 +112,7 @@ void FlateStream::finish() {
     finished = true;
     collect();
     compressBlock(input, used, true);
-    out.write(compressed.data(), compressed.size());
-    written += static_cast<long long>(compressed.size());
-    compressed.clear();
+    writeCompressed();
     used = 0;
 }
 

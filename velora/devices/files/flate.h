@@ -52,6 +52,8 @@ private:
     void handOver();
     // Waits for the block in work and writes what it gave.
     void collect();
+    // Writes what the blocks compressed so far gave.
+    void writeCompressed();
     void compressBlock(const char* block, std::size_t size, bool last);
     void compressing();
     void writeLarge(const char* text, std::size_t length);
