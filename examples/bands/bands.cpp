@@ -5,7 +5,7 @@
 // none); on Windows the figure is shown on the screen too and saved as name-screen.png.
 #include <velora.h>
 
-#include "../common/fontfolder.h"
+#include "../common/figurefiles.h"
 #include "../common/noise.h"
 
 #include <cmath>
@@ -85,22 +85,9 @@ void residualsPlot(desk& page, const Measurement& m) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::string name = argc > 1 ? argv[1] : "bands";
-    const std::string fonts =
-        argc > 2 ? argv[2] : velora_examples::fontFolder(argv[0], VELORA_FONT_DIR);
-    desk page;
-    page.setfontpath(fonts.c_str());
-#ifdef VELORA_HAS_SCREEN
-    page.open(SCREEN | EPS | PDF | SVG, name.c_str());
-#else
-    page.open(EPS | PDF | SVG, name.c_str());
-#endif
-    const Measurement m = measure();
-    fitPlot(page, m);
-    residualsPlot(page, m);
-#ifdef VELORA_HAS_SCREEN
-    page.savescreen((name + "-screen.png").c_str());
-#endif
-    page.close();
-    return 0;
+    return velora_examples::drawFigureFiles(argc, argv, "bands", VELORA_FONT_DIR, [](desk& page) {
+        const Measurement m = measure();
+        fitPlot(page, m);
+        residualsPlot(page, m);
+    });
 }

@@ -5,7 +5,7 @@
 // on Windows the figure is shown on the screen too and saved as name-screen.png.
 #include <velora.h>
 
-#include "../common/fontfolder.h"
+#include "../common/figurefiles.h"
 
 #include <cmath>
 #include <string>
@@ -70,21 +70,8 @@ void diffractionPlot(desk& page) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::string name = argc > 1 ? argv[1] : "maps";
-    const std::string fonts =
-        argc > 2 ? argv[2] : velora_examples::fontFolder(argv[0], VELORA_FONT_DIR);
-    desk page;
-    page.setfontpath(fonts.c_str());
-#ifdef VELORA_HAS_SCREEN
-    page.open(SCREEN | EPS | PDF | SVG, name.c_str());
-#else
-    page.open(EPS | PDF | SVG, name.c_str());
-#endif
-    fieldPlot(page);
-    diffractionPlot(page);
-#ifdef VELORA_HAS_SCREEN
-    page.savescreen((name + "-screen.png").c_str());
-#endif
-    page.close();
-    return 0;
+    return velora_examples::drawFigureFiles(argc, argv, "maps", VELORA_FONT_DIR, [](desk& page) {
+        fieldPlot(page);
+        diffractionPlot(page);
+    });
 }
