@@ -52,7 +52,7 @@ void fieldPlot(desk& page) {
     box.label("x // mm", "y // mm", 0.55f, 0, FONT_ROMAN, FONT_SANS);
     box.showmap(-3, -2, 3, 2, z.data(), nx, ny, -1.5, 3.0, MAP_VIRIDIS);
     box.contour(z.data(), nx, ny, -3, -2, 3, 2, static_cast<const double*>(nullptr), 0,
-                velora::rgb(255, 255, 255), 0);
+                velora::rgb(255, 255, 255), 0, 0.4f);
     box.colorbar(-1.5, 3.0, MAP_VIRIDIS, "height // $m$m", 0.45f);
 }
 

@@ -4,6 +4,7 @@
 #include "plot/boxclass.h"
 
 #include "plot/plotdrawing.h"
+#include "support/fatal.h"
 #include "support/testfiles.h"
 #include "support/vectorfiles.h"
 
@@ -63,6 +64,29 @@ TEST(BoxMaps, CellsCarryTheirValuesThroughTheMap) {
     EXPECT_EQ(rows[1], cells("99", 1) + cells("ff", 2));
 }
 
+// A single value that is no number is one white cell, eight columns wide; a map no picture can
+// hold ends the process with the box's message before any value is read.
+TEST(BoxMaps, HostileSizesDrawOrEndClearly) {
+    const std::string body = plot_test::drawn("box_map_nan", [](desk& d) {
+        boxclass box(d);
+        unitBox(box);
+        const float z = std::numeric_limits<float>::quiet_NaN();
+        box.showmap(0, 0, 3, 2, &z, 1, 1, 0, 0, MAP_TURBO);
+    });
+    EXPECT_EQ(pictureRows(body), std::vector<std::string>{std::string(48, 'f')});
+    EXPECT_FATAL(
+        {
+            desk d;
+            d.setfontpath(testing_support::fontDirectory().c_str());
+            d.open(EPS, "box_map_huge");
+            boxclass box(d);
+            unitBox(box);
+            const float z = 0;
+            box.showmap(0, 0, 3, 2, &z, 20000, 20000, 0, 1, MAP_GREY);
+        },
+        "Karte mit mehr als 16384 Zellen");
+}
+
 // The plane z = x has its cells' centres at x = 0.5, 1.5, 2.5: level 1 runs upright through
 // x = 1 from the centre of the bottom row to that of the top one, one polyline.
 TEST(BoxMaps, ContourRunsWhereTheDataCrossTheLevel) {
@@ -117,4 +141,26 @@ TEST(BoxMaps, FigureLooksTheSameOnEveryDevice) {
     EXPECT_EQ(testing_support::ghostscriptProblems("box_maps.eps"), "");
     EXPECT_EQ(testing_support::hp2xxProblems("box_maps.plt"), "");
     testing_support::expectSameInkAsEps("box_maps");
+}
+
+// A labelled level carries its value at the middle of its line, and the line is broken under
+// it: two pieces, the label's box between them.
+TEST(BoxMaps, ContourLabelBreaksItsLine) {
+    const std::string body = plot_test::drawn(
+        "box_contour_label",
+        [](desk& d) {
+            boxclass box(d);
+            unitBox(box);
+            const float z[6] = {0.5f, 1.5f, 2.5f, 0.5f, 1.5f, 2.5f};
+            const float level = 1.0f;
+            box.contour(z, 3, 2, 0, 0, 3, 2, &level, 1, 1, 0, 0.5f);
+        },
+        plot_test::codeFontDirectory());
+    // The label's box is 5/3 of the text's height tall: the text and a third above and below.
+    EXPECT_NE(plot_test::pathOf(body).find("m50,35 l50,48.97 m50,51.02 l50,65"), std::string::npos)
+        << plot_test::pathOf(body);
+    const std::vector<plot_test::Text> texts = plot_test::textsOf(body);
+    ASSERT_EQ(plot_test::wordsOf(texts), std::vector<std::string>{"1"});
+    EXPECT_NEAR(texts[0].middleAlong(), 50, 0.01);
+    EXPECT_NEAR(texts[0].middleAcross(), 50, 0.01);
 }

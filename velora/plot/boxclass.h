@@ -170,11 +170,12 @@ public:
     void colorbar(double zmin, double zmax, const velora::ColourMap& map, const char* caption,
                   float size = 0.5f, FONT captionFont = FONT_ROMAN, FONT tickFont = FONT_SANS);
     // The contour lines of a grid placed as showmap places it (each value at the centre of its
-    // cell), at the levels given, or at 5 to 10 round levels when nlevels <= 0.
+    // cell), at the levels given, or at 5 to 10 round levels when nlevels <= 0. With a label
+    // size (as a label's size) each line long enough carries its level, the line broken under it.
     void contour(const float* z, int nx, int ny, double x1, double y1, double x2, double y2,
-                 const float* levels, int nlevels, COLOR c, float dash);
+                 const float* levels, int nlevels, COLOR c, float dash, float labelSize = 0.0f);
     void contour(const double* z, int nx, int ny, double x1, double y1, double x2, double y2,
-                 const double* levels, int nlevels, COLOR c, float dash);
+                 const double* levels, int nlevels, COLOR c, float dash, float labelSize = 0.0f);
     // A BMP file stretched over a data rectangle; frame and ticks are drawn again over it.
     void showbmp(float x1, float y1, float x2, float y2, const char* file);
     // Clears the box (on a file device this finishes the file) and, unless f is 2, draws frame
@@ -255,7 +256,7 @@ private:
                double zmax, const velora::ColourMap& map);
     template <typename T>
     void contourOf(const T* z, int nx, int ny, double x1, double y1, double x2, double y2,
-                   const T* levels, int nlevels, COLOR c, float dash);
+                   const T* levels, int nlevels, COLOR c, float dash, float labelSize);
     template <typename T> void polylineOf(const T* x, const T* y, int n, COLOR c, float dash);
 
     fontclass* font;

@@ -3,8 +3,11 @@
 // device shows it as it shows any picture, with its cells crisp.
 #include "plot/boxclass.h"
 
+#include "common/endprocess.h"
+#include "devices/selector/errortexts.h"
 #include "devices/selector/palette.h"
 #include "image/bitmap.h"
+#include "plot/contourlabels.h"
 #include "plot/contourlevels.h"
 #include "plot/contourtracer.h"
 #include "plot/logticks.h"
@@ -16,6 +19,7 @@
 #include <cstdio>
 #include <memory>
 #include <numeric>
+#include <string>
 
 namespace {
 
@@ -86,7 +90,12 @@ void boxclass::mapOf(double x1, double y1, double x2, double y2, const T* z, int
     // Each cell is as many columns wide as make the rows whole multiples of 8.
     const int repeat = 8 / std::gcd(nx, 8);
     const long long width = static_cast<long long>(nx) * repeat;
-    if (width > largestSide || ny > largestSide || width * ny > largestPicture) return;
+    if (width > largestSide || ny > largestSide || width * ny > largestPicture) {
+        // No device could take such a picture whole: say so and end, as a picture that cannot
+        // be made ends.
+        theDesk->errorHandel(velora::errorMapSize);
+        velora::endProcess();
+    }
     const long long cells = static_cast<long long>(nx) * ny;
     const bool logScale = zLog;
     if (!(zmin < zmax) && !(zmin > zmax)) {
@@ -96,14 +105,10 @@ void boxclass::mapOf(double x1, double y1, double x2, double y2, const T* z, int
         if (!found) zmin = zmax = 0.0;
     }
     if (zmin > zmax) std::swap(zmin, zmax);
-
-    std::vector<unsigned char> entries(static_cast<std::size_t>(cells));
     bool anyInvalid = false;
-    for (long long i = 0; i < cells; ++i) {
-        const int entry = map.index(z[i], zmin, zmax, logScale);
-        anyInvalid |= entry < 0;
-        entries[static_cast<std::size_t>(i)] = static_cast<unsigned char>(entry < 0 ? 0 : entry);
-    }
+    for (long long i = 0; i < cells && !anyInvalid; ++i)
+        anyInvalid = !std::isfinite(static_cast<double>(z[i]));
+
     // After the box was cleared no record shows its last map any more: a map of the same size
     // takes its picture over, so that a map redrawn frame after frame (a waterfall) costs no
     // memory more than the first.
@@ -119,15 +124,15 @@ void boxclass::mapOf(double x1, double y1, double x2, double y2, const T* z, int
     const bool rowsDown = bottom > top, columnsBack = left > right;
     for (int j = 0; j < ny; ++j) {
         unsigned char* row = (*picture)[rowsDown ? ny - 1 - j : j];
-        const long long first = static_cast<long long>(j) * nx;
+        const T* values = z + static_cast<long long>(j) * nx;
         for (int i = 0; i < nx; ++i) {
-            const long long k = first + i;
-            int entry = entries[static_cast<std::size_t>(k)];
-            if (anyInvalid)
-                entry = std::isfinite(static_cast<double>(z[k])) ? entry * 255 / 256 : invalidEntry;
+            int entry = map.index(values[i], zmin, zmax, logScale);
+            // With the invalid colour the map's 256 shades share the 255 other entries.
+            if (anyInvalid) entry = entry < 0 ? invalidEntry : entry * 255 / 256;
             const int column = columnsBack ? nx - 1 - i : i;
-            std::fill(row + column * repeat, row + (column + 1) * repeat,
-                      static_cast<unsigned char>(entry));
+            unsigned char* cell = row + column * repeat;
+            for (int k = 0; k < repeat; ++k)
+                cell[k] = static_cast<unsigned char>(entry);
         }
     }
     beginData();
@@ -230,9 +235,32 @@ void boxclass::colorbar(double zmin, double zmax, const velora::ColourMap& map, 
     returnToLayer();
 }
 
+namespace {
+
+// The text of each level, with as many decimals as the closest two levels need.
+template <typename T> std::vector<std::string> levelTexts(const std::vector<T>& levels) {
+    std::vector<double> sorted;
+    for (T level : levels)
+        if (std::isfinite(static_cast<double>(level))) sorted.push_back(level);
+    std::sort(sorted.begin(), sorted.end());
+    double step = 0.0;
+    for (std::size_t i = 1; i < sorted.size(); ++i) {
+        const double gap = sorted[i] - sorted[i - 1];
+        if (gap > 0.0 && (step == 0.0 || gap < step)) step = gap;
+    }
+    if (step == 0.0) step = sorted.empty() || sorted[0] == 0.0 ? 1.0 : std::fabs(sorted[0]);
+    const int digits = velora::labelDigits(0.0f, static_cast<float>(step), false);
+    std::vector<std::string> texts;
+    for (T level : levels)
+        texts.emplace_back(velora::skipBlanks(velora::tickText(static_cast<float>(level), digits)));
+    return texts;
+}
+
+} // namespace
+
 template <typename T>
 void boxclass::contourOf(const T* z, int nx, int ny, double x1, double y1, double x2, double y2,
-                         const T* levels, int nlevels, COLOR c, float dash) {
+                         const T* levels, int nlevels, COLOR c, float dash, float labelSize) {
     if (!z || nx < 2 || ny < 2) return;
     std::vector<T> chosen;
     if (nlevels <= 0 || !levels) {
@@ -245,26 +273,69 @@ void boxclass::contourOf(const T* z, int nx, int ny, double x1, double y1, doubl
     }
     beginData();
     velora::ContourTracer tracer;
-    std::vector<float> px, py;
-    for (T level : chosen) {
-        for (const velora::ContourPolyline& line : tracer.trace(z, nx, ny, x1, y1, x2, y2, level)) {
-            px.resize(line.x.size());
-            py.resize(line.y.size());
+    // In page units; with labels every line is kept until all labels are placed, since each
+    // label breaks the lines of every level that pass under it.
+    struct PageLine {
+        std::vector<float> x, y;
+        std::size_t level;
+    };
+    const bool labelled = labelSize > 0.0f;
+    std::vector<PageLine> lines;
+    PageLine one;
+    for (std::size_t k = 0; k < chosen.size(); ++k) {
+        for (const velora::ContourPolyline& line :
+             tracer.trace(z, nx, ny, x1, y1, x2, y2, chosen[k])) {
+            PageLine& page = labelled ? lines.emplace_back() : one;
+            page.level = k;
+            page.x.resize(line.x.size());
+            page.y.resize(line.y.size());
             for (std::size_t i = 0; i < line.x.size(); ++i) {
-                px[i] = bx(line.x[i]);
-                py[i] = by(line.y[i]);
+                page.x[i] = bx(line.x[i]);
+                page.y[i] = by(line.y[i]);
             }
-            strokeInPage(px.data(), py.data(), static_cast<int>(px.size()), c, dash);
+            if (!labelled)
+                strokeInPage(one.x.data(), one.y.data(), static_cast<int>(one.x.size()), c, dash);
         }
+    }
+    if (labelled) {
+        const std::vector<std::string> texts = levelTexts(chosen);
+        const float hs = static_cast<float>(labelSize * 1.5 * tickLength);
+        const double h = font->getheight("X", FONT_SANS, hs);
+        // A margin of a third of the height around the text; a second label only on a line
+        // longer than the frame's larger side.
+        const double margin = h / 3.0;
+        const float spacing = static_cast<float>(
+            std::max(std::fabs(frameX2 - frameX1), std::fabs(frameY2 - frameY1)));
+        velora::ContourLabels labels(clipX1, clipY1, clipX2, clipY2);
+        std::vector<std::pair<float, float>> centres;
+        std::vector<std::size_t> centreLevels;
+        for (const PageLine& line : lines) {
+            const double w = font->getlength(texts[line.level].c_str(), FONT_SANS, hs);
+            const std::vector<float> placed =
+                labels.place(line.x.data(), line.y.data(), static_cast<int>(line.x.size()),
+                             static_cast<float>(w + 2.0 * margin),
+                             static_cast<float>(h + 2.0 * margin), spacing);
+            for (std::size_t i = 0; i + 1 < placed.size(); i += 2) {
+                centres.emplace_back(placed[i], placed[i + 1]);
+                centreLevels.push_back(line.level);
+            }
+        }
+        for (const PageLine& line : lines)
+            labels.cut(
+                line.x.data(), line.y.data(), static_cast<int>(line.x.size()),
+                [&](const float* px, const float* py, int n) { strokeInPage(px, py, n, c, dash); });
+        for (std::size_t i = 0; i < centres.size(); ++i)
+            font->hwrite(centres[i].first, centres[i].second, texts[centreLevels[i]].c_str(), c,
+                         FONT_SANS, hs, 0.0f, 0.0f);
     }
     endData();
 }
 
 void boxclass::contour(const float* z, int nx, int ny, double x1, double y1, double x2, double y2,
-                       const float* levels, int nlevels, COLOR c, float dash) {
-    contourOf(z, nx, ny, x1, y1, x2, y2, levels, nlevels, c, dash);
+                       const float* levels, int nlevels, COLOR c, float dash, float labelSize) {
+    contourOf(z, nx, ny, x1, y1, x2, y2, levels, nlevels, c, dash, labelSize);
 }
 void boxclass::contour(const double* z, int nx, int ny, double x1, double y1, double x2, double y2,
-                       const double* levels, int nlevels, COLOR c, float dash) {
-    contourOf(z, nx, ny, x1, y1, x2, y2, levels, nlevels, c, dash);
+                       const double* levels, int nlevels, COLOR c, float dash, float labelSize) {
+    contourOf(z, nx, ny, x1, y1, x2, y2, levels, nlevels, c, dash, labelSize);
 }

@@ -12,6 +12,8 @@ const char* errorText(unsigned short id) {
         return "Plotbox: x-Bereich leer oder nicht endlich, oder mehr als 10000 Teilstriche";
     case errorRangeY:
         return "Plotbox: y-Bereich leer oder nicht endlich, oder mehr als 10000 Teilstriche";
+    case errorMapSize:
+        return "Plotbox: Karte mit mehr als 16384 Zellen je Seite oder 2^26 Zellen";
     default:
         return "Unbekannter Fehler";
     }

@@ -13,6 +13,8 @@ constexpr unsigned short errorSymbolMemory = 0x1001;
 // A plot box was given an x or a y range it cannot draw.
 constexpr unsigned short errorRangeX = 0x1002;
 constexpr unsigned short errorRangeY = 0x1003;
+// A colour map too large for one picture (a side of more than 16,384 cells, or 2^26 in all).
+constexpr unsigned short errorMapSize = 0x1004;
 
 // A short German text for the code; unknown codes get a text too.
 VELORA_API const char* errorText(unsigned short id);
