@@ -87,6 +87,25 @@ TEST(BoxMaps, HostileSizesDrawOrEndClearly) {
         "Karte mit mehr als 16384 Zellen");
 }
 
+// On a log axis the cells sit where their data do: of two cells over 1 ... 100 the first ends at
+// 50.5, 85 % of the way across, to within a 2,048th of the frame.
+TEST(BoxMaps, CellsOnALogAxisSitAtTheirPlaces) {
+    const std::string body = plot_test::drawn("box_map_log", [](desk& d) {
+        boxclass box(d);
+        box.init(30, 20, 90, 80, 1, 1);
+        box.setscale(boxclass::X_AXIS, boxclass::LOG10);
+        box.dim(1, 100, 0, 2, 0, 1, 1, 0);
+        const double z[2] = {0, 1};
+        box.showmap(1, 0, 100, 2, z, 2, 1, 0, 1, MAP_GREY);
+    });
+    const std::vector<std::string> rows = pictureRows(body);
+    ASSERT_EQ(rows.size(), 1u);
+    ASSERT_EQ(rows[0].size(), 6u * 2048);
+    const std::size_t dark = rows[0].find("ff") / 6;
+    EXPECT_NEAR(dark / 2048.0, std::log10(50.5) / 2, 1.0 / 2048);
+    EXPECT_EQ(rows[0].find("00", 6 * dark), std::string::npos);
+}
+
 // The plane z = x has its cells' centres at x = 0.5, 1.5, 2.5: level 1 runs upright through
 // x = 1 from the centre of the bottom row to that of the top one, one polyline.
 TEST(BoxMaps, ContourRunsWhereTheDataCrossTheLevel) {

@@ -27,6 +27,9 @@ namespace {
 // pixels, 64 million in all) is the most a box draws.
 constexpr long long largestSide = 1 << 14;
 constexpr long long largestPicture = 1 << 26;
+// The most columns (or rows) a map resampled for a log axis takes beyond its cells: 4,096 by
+// 16,384 stay within the pixels of the largest picture.
+constexpr long long largestLogSide = 1 << 12;
 
 // The entry of the colour for values that are not finite, when there are any: the map's 256
 // colours then share the 255 others.
@@ -77,6 +80,51 @@ template <typename T> bool positiveRange(const T* z, long long count, double& lo
     return found;
 }
 
+// Which cell of n each picture column (or row) shows, from the low end of the page up. `place`
+// takes a data value to the page. On a linear axis the cells are equal on the page and each
+// takes `repeat` columns; on a log axis they are not, and the picture takes enough columns (a
+// multiple of `multiple`) to place their edges finely and give the narrowest cell four.
+template <typename Place>
+std::vector<int> cellsAlong(int n, int repeat, bool logAxis, double d1, double d2, int multiple,
+                            Place place) {
+    std::vector<float> edges(static_cast<std::size_t>(n) + 1);
+    for (int i = 0; i <= n; ++i)
+        edges[i] = place(i == n ? d2 : d1 + i * (d2 - d1) / n);
+    const bool back = edges[0] > edges[n];
+    std::vector<int> cells;
+    if (!logAxis) {
+        cells.resize(static_cast<std::size_t>(n) * repeat);
+        for (std::size_t c = 0; c < cells.size(); ++c)
+            cells[c] = back ? n - 1 - static_cast<int>(c / repeat) : static_cast<int>(c / repeat);
+        return cells;
+    }
+    const double low = std::min(edges[0], edges[n]), span = std::fabs(edges[n] - edges[0]);
+    double narrowest = span;
+    for (int i = 0; i < n; ++i)
+        narrowest = std::min<double>(narrowest, std::fabs(edges[i + 1] - edges[i]));
+    // At least 2,048 columns, so that no edge is off by more than a 2,048th of the frame.
+    const double wanted =
+        narrowest > 0.0 ? std::ceil(4.0 * span / narrowest) : static_cast<double>(largestLogSide);
+    long long count = static_cast<long long>(
+        std::min<double>(largestLogSide, std::max<double>(wanted, largestLogSide / 2)));
+    count = (count + multiple - 1) / multiple * multiple;
+    count = std::max(count, static_cast<long long>(n) * repeat);
+    cells.resize(static_cast<std::size_t>(count));
+    int cell = back ? n - 1 : 0;
+    for (long long c = 0; c < count; ++c) {
+        const double at = low + (c + 0.5) * span / count;
+        if (back) {
+            while (cell > 0 && edges[cell] < at)
+                --cell;
+        } else {
+            while (cell < n - 1 && edges[cell + 1] < at)
+                ++cell;
+        }
+        cells[static_cast<std::size_t>(c)] = cell;
+    }
+    return cells;
+}
+
 } // namespace
 
 template <typename T>
@@ -89,13 +137,22 @@ void boxclass::mapOf(double x1, double y1, double x2, double y2, const T* z, int
         return;
     // Each cell is as many columns wide as make the rows whole multiples of 8.
     const int repeat = 8 / std::gcd(nx, 8);
-    const long long width = static_cast<long long>(nx) * repeat;
-    if (width > largestSide || ny > largestSide || width * ny > largestPicture) {
+    if (static_cast<long long>(nx) * repeat > largestSide || ny > largestSide ||
+        static_cast<long long>(nx) * repeat * ny > largestPicture) {
         // No device could take such a picture whole: say so and end, as a picture that cannot
         // be made ends.
         theDesk->errorHandel(velora::errorMapSize);
         velora::endProcess();
     }
+    // The cell of each column from the left of the page and of each row from the bottom: a
+    // reversed axis turns them round, a log axis draws its cells at their places.
+    const std::vector<int> columnCells =
+        cellsAlong(nx, repeat, axisX.isLog(), x1, x2, 8, [this](double v) { return bx(v); });
+    const std::vector<int> rowCells =
+        cellsAlong(ny, 1, yRange().isLog(), y1, y2, 1, [this](double v) { return by(v); });
+    const int width = static_cast<int>(columnCells.size()),
+              height = static_cast<int>(rowCells.size());
+
     const long long cells = static_cast<long long>(nx) * ny;
     const bool logScale = zLog;
     if (!(zmin < zmax) && !(zmin > zmax)) {
@@ -114,26 +171,30 @@ void boxclass::mapOf(double x1, double y1, double x2, double y2, const T* z, int
     // memory more than the first.
     std::unique_ptr<bitmap> made;
     bitmap* picture = mapPicture;
-    if (!picture || !mapReusable || picture->getwidth() != width || picture->getheight() != ny) {
-        made = std::make_unique<bitmap>(static_cast<int>(width), ny);
+    if (!picture || !mapReusable || picture->getwidth() != width ||
+        picture->getheight() != height) {
+        made = std::make_unique<bitmap>(width, height);
         picture = made.get();
     }
     setMapPalette(*picture, map, anyInvalid, invalidColour);
-    // The picture's bottom row is the lower one on the page; a box whose axis runs the other
-    // way turns the rows (or columns) round.
-    const bool rowsDown = bottom > top, columnsBack = left > right;
-    for (int j = 0; j < ny; ++j) {
-        unsigned char* row = (*picture)[rowsDown ? ny - 1 - j : j];
-        const T* values = z + static_cast<long long>(j) * nx;
-        for (int i = 0; i < nx; ++i) {
-            int entry = map.index(values[i], zmin, zmax, logScale);
-            // With the invalid colour the map's 256 shades share the 255 other entries.
-            if (anyInvalid) entry = entry < 0 ? invalidEntry : entry * 255 / 256;
-            const int column = columnsBack ? nx - 1 - i : i;
-            unsigned char* cell = row + column * repeat;
-            for (int k = 0; k < repeat; ++k)
-                cell[k] = static_cast<unsigned char>(entry);
+    // The entries of one row of cells, made once for all the picture rows that show it.
+    std::vector<unsigned char> entries(static_cast<std::size_t>(nx));
+    int entriesRow = -1;
+    for (int r = 0; r < height; ++r) {
+        const int j = rowCells[r];
+        if (j != entriesRow) {
+            const T* values = z + static_cast<long long>(j) * nx;
+            for (int i = 0; i < nx; ++i) {
+                int entry = map.index(values[i], zmin, zmax, logScale);
+                // With the invalid colour the map's 256 shades share the 255 other entries.
+                if (anyInvalid) entry = entry < 0 ? invalidEntry : entry * 255 / 256;
+                entries[i] = static_cast<unsigned char>(entry);
+            }
+            entriesRow = j;
         }
+        unsigned char* row = (*picture)[r];
+        for (int c = 0; c < width; ++c)
+            row[c] = entries[columnCells[c]];
     }
     beginData();
     theDesk->putbmp(std::min(left, right), std::min(bottom, top), std::max(left, right),
