@@ -66,7 +66,7 @@ void fitPlot(desk& page, const Measurement& m) {
 void residualsPlot(desk& page, const Measurement& m) {
     boxclass box(page);
     box.init(90, 14, 131, 94, 0.95f, 0.95f);
-    box.dim(-1.5f, 1.5f, 0, 10, 0.5f, 2, 1.5f, boxclass::TICKS_INSIDE);
+    box.dim(-1.5f, 1.5f, 0, 10, 1.5f, 2, 1.5f, boxclass::TICKS_INSIDE);
     box.label("residual // σ", "count", 0.55f, 0, FONT_ROMAN, FONT_SANS);
     box.showbars(m.binEdge, m.binCount, 12, velora::seriescolor(1), 0);
     double gx[61], gy[61];
