@@ -2,6 +2,8 @@
 // the handlers of the mouse, the scroll bar, the size, the point windows and the zoom lens.
 #include "screen/mainframe.h"
 
+#include "screen/displayscaling.h"
+
 #include "screen/printer.h"
 #include "screen/screenresources.h"
 #include "screen/zoomwnd.h"
@@ -45,6 +47,7 @@ template <class Action> void forEachPointWnd(MainFrameData& d, Action action) {
 MainFrame::MainFrame(const char* title, HINSTANCE instance, char* parameters)
     : firstPen(0, 0), deskMsgWnd(0, 0, nullptr), tupelMsgWnd(0, 0, nullptr) {
     setWndProc(WndProc);
+    setCreateWndFkt(createScaledWindow);
     *this << Flag(6) << frameCaption << Flag(5) << "VeloraMainFrame";
     *this << Flag(9) << 0x02CF0000ul;  // overlapped window, clip children
     *this << Flag(13) << 0x00020000ul; // static edge
@@ -70,6 +73,7 @@ MainFrame::MainFrame(const char* title, HINSTANCE instance, char* parameters)
     data.yscale = 1.0f;
     data.listScale = 4.0f;
     data.penExtra = 0;
+    data.penScale = 1.0f;
     data.scrollInfo.cbSize = sizeof data.scrollInfo;
     data.scrollInfo.fMask = SIF_ALL;
     data.deskMsgWnd = &deskMsgWnd;
@@ -183,7 +187,11 @@ void MainFrame::setScales(HWND hwnd, MainFrameData& d) {
     GetClientRect(hwnd, &client);
     d.xscale = static_cast<float>(client.right / 1279.0);
     d.yscale = static_cast<float>(client.bottom / 959.0);
-    d.penExtra = std::max(0, static_cast<int>(std::max(d.xscale, d.yscale) / 0.5));
+    // The pens grow with the window as it would be at 96 DPI, and then with the monitor's DPI.
+    d.penScale = static_cast<float>(displayscaling::dpiOf(hwnd) /
+                                    static_cast<double>(displayscaling::baseDpi));
+    d.penExtra = std::max(
+        0, static_cast<int>(std::max(d.xscale, d.yscale) / static_cast<double>(d.penScale) / 0.5));
 }
 
 bool MainFrame::clickIgnored(MainFrameData& d) {
@@ -208,6 +216,14 @@ LRESULT CALLBACK MainFrame::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     case WM_SIZE:
         if (d) sizeFkt(hwnd, *d);
         break;
+    case WM_DPICHANGED:
+        // Moved to a monitor of another DPI: the size the system suggests keeps the window as
+        // large to the eye; the resize scales page and pens and draws the page afresh.
+        if (const auto* suggested = reinterpret_cast<const RECT*>(lParam))
+            SetWindowPos(hwnd, nullptr, suggested->left, suggested->top,
+                         suggested->right - suggested->left, suggested->bottom - suggested->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
     case WM_SETFOCUS:
         if (d && reinterpret_cast<HWND>(wParam) != hwnd) d->ignoreClick = 1;
         break;
@@ -284,6 +300,28 @@ LRESULT CALLBACK MainFrame::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
         break;
     }
     return WndRetFkt(hwnd, message, wParam, lParam);
+}
+
+void MainFrame::createScaledWindow(WndBaseData& d) {
+    // On the window's thread, before its window exists: the window and everything it draws
+    // then count in the monitor's pixels.
+    displayscaling::declarePerMonitorAware();
+    const unsigned dpi = displayscaling::dpiOf(nullptr);
+    const auto scaled = [dpi](int value) {
+        return value == CW_USEDEFAULT ? value : displayscaling::scaled(value, dpi);
+    };
+    d.hwnd = CreateWindowExA(d.extData ? d.extData->exStyle : 0, d.className, d.title, d.style,
+                             scaled(d.x), scaled(d.y), scaled(d.width), scaled(d.height), d.parent,
+                             d.menu, d.hInstance, &d);
+    // A window that opens on a monitor of another DPI than the system's takes that one's.
+    const unsigned own = d.hwnd ? displayscaling::dpiOf(d.hwnd) : dpi;
+    if (own != dpi) {
+        RECT frame;
+        GetWindowRect(d.hwnd, &frame);
+        SetWindowPos(d.hwnd, nullptr, 0, 0, MulDiv(frame.right - frame.left, own, dpi),
+                     MulDiv(frame.bottom - frame.top, own, dpi),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void MainFrame::createFkt(HWND hwnd, LPARAM creation) {

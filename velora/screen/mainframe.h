@@ -87,8 +87,12 @@ private:
     // The page buffer no longer matches the window (scrolled, resized) until the next repaint.
     static void bufferOutOfStep(MainFrameData& d);
     static void Print(HDC printer, HWND hwnd);
-    static void replay(HDC dc, MainFrameData& d, float xscale, float yscale, int penExtra);
+    // The printer keeps its own pens: its pen scale is 1.
+    static void replay(HDC dc, MainFrameData& d, float xscale, float yscale, int penExtra,
+                       float penScale = 1.0f);
 
+    // Creates the window on its thread, aware of the monitor's DPI and scaled to it.
+    static void createScaledWindow(WndBaseData& d);
     static void createFkt(HWND hwnd, LPARAM creation);
     static void sizeFkt(HWND hwnd, MainFrameData& d);
     static void paintFkt(HWND hwnd, MainFrameData& d);

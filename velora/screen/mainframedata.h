@@ -21,7 +21,8 @@ struct MainFrameData {
     float xscale;                      // pixels per virtual unit across: client width / 1279
     float yscale;                      // pixels per virtual unit down: client height / 959
     float listScale;                   // display-list units per virtual unit
-    int penExtra;                      // pixels added to every pen
+    int penExtra;                      // pixels added to every pen, at 96 DPI
+    float penScale;                    // the monitor's DPI / 96: every pen's pixels times this
     SCROLLINFO scrollInfo;             // the vertical scroll bar of a double-height page
     int* penTablePtr;                  // the screen device's pen table
     MessageWnd* deskMsgWnd;            // mouse position in desk units

@@ -17,17 +17,20 @@ namespace {
 // The printed page spans this share of the printable width.
 constexpr double printedWidth = 0.94;
 
-void replayOnto(ReplayTarget& target, MainFrameData& d, float xscale, float yscale, int penExtra) {
+void replayOnto(ReplayTarget& target, MainFrameData& d, float xscale, float yscale, int penExtra,
+                float penScale) {
     const int scroll = d.scrollInfo.nPos - static_cast<int>(d.scrollInfo.nPage);
-    PlotReplay::run(*d.layers, ReplayMapping::window(xscale, yscale, d.listScale, penExtra, scroll),
+    PlotReplay::run(*d.layers,
+                    ReplayMapping::window(xscale, yscale, d.listScale, penExtra, scroll, penScale),
                     target);
 }
 
 } // namespace
 
-void MainFrame::replay(HDC dc, MainFrameData& d, float xscale, float yscale, int penExtra) {
+void MainFrame::replay(HDC dc, MainFrameData& d, float xscale, float yscale, int penExtra,
+                       float penScale) {
     DeviceContextTarget target(dc, *d.pens, d.penTablePtr);
-    replayOnto(target, d, xscale, yscale, penExtra);
+    replayOnto(target, d, xscale, yscale, penExtra, penScale);
 }
 
 void MainFrame::Paint(HWND hwnd) {
@@ -41,7 +44,7 @@ void MainFrame::Paint(HWND hwnd) {
             FillRect(dc, &paint.rcPaint,
                      brush ? brush : static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         }
-        replay(dc, *d, d->xscale, d->yscale, d->penExtra);
+        replay(dc, *d, d->xscale, d->yscale, d->penExtra, d->penScale);
     }
     EndPaint(hwnd, &paint);
 }
@@ -60,7 +63,7 @@ bool MainFrame::paintBuffer(HWND hwnd, HDC dc, const RECT& area, MainFrameData& 
     if (!page.resize(client.right, client.bottom)) return false;
     {
         BufferTarget target(page);
-        replayOnto(target, d, d.xscale, d.yscale, d.penExtra);
+        replayOnto(target, d, d.xscale, d.yscale, d.penExtra, d.penScale);
     }
     GdiFlush();
     page.raster().takeChanged();

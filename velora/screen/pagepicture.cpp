@@ -40,10 +40,10 @@ PagePicture::PagePicture(HWND window, MainFrameData& data)
 }
 
 void PagePicture::replay(ReplayTarget& target) const {
-    PlotReplay::run(
-        *data.layers,
-        ReplayMapping::window(data.xscale, data.yscale, data.listScale, data.penExtra, scroll),
-        target);
+    PlotReplay::run(*data.layers,
+                    ReplayMapping::window(data.xscale, data.yscale, data.listScale, data.penExtra,
+                                          scroll, data.penScale),
+                    target);
 }
 
 bool PagePicture::renderPixels(std::vector<unsigned char>& pixels) const {

@@ -3,6 +3,7 @@
 #include "common/colour.h"
 #include "common/endprocess.h"
 #include "devices/displaylist/plotrecord.h"
+#include "devices/displaylist/replaymapping.h"
 #include "devices/raster/canvastarget.h"
 #include "image/bitmap.h"
 #include "image/bitmap24.h"
@@ -140,7 +141,8 @@ void WinScr::pset(float x, float y, int colour) {
 
 void WinScr::selectPen(unsigned colour, int step) {
     const int total = step + data.penExtra;
-    const unsigned width = static_cast<unsigned>(total < 0 ? 0 : total);
+    const unsigned width =
+        static_cast<unsigned>(ReplayMapping::scaledWidth(total < 0 ? 0 : total, data.penScale));
     const auto guard = live.hold();
     HPEN pen = firstPen.penFor(penTable, colour, width);
     if (hdc && pen) SelectObject(hdc, pen);
