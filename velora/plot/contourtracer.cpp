@@ -10,6 +10,9 @@ namespace velora {
 namespace {
 
 constexpr unsigned char noLines = 0xff;
+constexpr unsigned char allAbove = 0xf;
+// The mark of a value that is not finite, beside 1 for above the level and 0 for below.
+constexpr unsigned char notFinite = 2;
 // Beyond this the marks alone would take gigabytes, and the edge numbers would not fit the
 // 32-bit builds' sizes.
 constexpr long long maxValues = 1LL << 30;
@@ -70,16 +73,16 @@ public:
         // are rings.
         for (int pass = 0; pass < 2; ++pass) {
             const bool openLines = pass == 0;
-            for (long long j = 0; j < ny - 1; ++j)
-                for (long long i = 0; i < nx - 1; ++i) {
-                    const unsigned corners = squareAt(i, j);
-                    if (corners == noLines) continue;
-                    for (int side = 0; side < sides; ++side) {
-                        if (!isCrossed(corners, side) || tracer.crossed[edge(i, j, side)]) continue;
-                        if (openLines == hasLines(i + stepI(side), j + stepJ(side))) continue;
-                        follow(i, j, side);
-                    }
+            for (const std::size_t square : tracer.linedSquares) {
+                const long long i = static_cast<long long>(square) % (nx - 1),
+                                j = static_cast<long long>(square) / (nx - 1);
+                const unsigned corners = tracer.squares[square];
+                for (int side = 0; side < sides; ++side) {
+                    if (!isCrossed(corners, side) || tracer.crossed[edge(i, j, side)]) continue;
+                    if (openLines == hasLines(i + stepI(side), j + stepJ(side))) continue;
+                    follow(i, j, side);
                 }
+            }
         }
     }
 
@@ -89,23 +92,41 @@ private:
 
     double value(long long i, long long j) const { return z[j * nx + i]; }
 
+    // Each value is looked at once: a row of marks (above the level, or not finite) serves the
+    // squares on both sides of it.
     void classifySquares() {
         tracer.squares.resize(static_cast<std::size_t>((nx - 1) * (ny - 1)));
-        for (long long j = 0; j < ny - 1; ++j)
-            for (long long i = 0; i < nx - 1; ++i) {
-                const T corner[4] = {z[j * nx + i], z[j * nx + i + 1], z[(j + 1) * nx + i + 1],
-                                     z[(j + 1) * nx + i]};
-                unsigned corners = 0;
-                for (int k = 0; k < 4; ++k) {
-                    if (!std::isfinite(corner[k])) {
-                        corners = noLines;
-                        break;
-                    }
-                    if (corner[k] >= level) corners |= 1u << k;
-                }
-                tracer.squares[static_cast<std::size_t>(j * (nx - 1) + i)] =
-                    static_cast<unsigned char>(corners);
+        tracer.rowMarks.resize(static_cast<std::size_t>(2 * nx));
+        tracer.linedSquares.clear();
+        unsigned char* lower = tracer.rowMarks.data();
+        unsigned char* upper = lower + nx;
+        markRow(0, lower);
+        const long long columns = nx - 1;
+        for (long long j = 0; j < ny - 1; ++j) {
+            markRow(j + 1, upper);
+            const std::size_t first = static_cast<std::size_t>(j * (nx - 1));
+            unsigned char* square = &tracer.squares[first];
+            std::vector<std::size_t>& lined = tracer.linedSquares;
+            for (long long i = 0; i < columns; ++i) {
+                const unsigned a = lower[i], b = lower[i + 1], c = upper[i + 1], d = upper[i];
+                const unsigned corners =
+                    (a | b | c | d) & notFinite ? noLines : a | b << 1 | c << 2 | d << 3;
+                square[i] = static_cast<unsigned char>(corners);
+                // Most squares lie wholly above or below the level: no line crosses them.
+                if (corners != noLines && corners != 0 && corners != allAbove)
+                    lined.push_back(first + static_cast<std::size_t>(i));
             }
+            std::swap(lower, upper);
+        }
+    }
+
+    void markRow(long long j, unsigned char* marks) const {
+        // In locals: the marks are bytes, which the compiler must assume may alias the members.
+        const T* row = z + j * nx;
+        const T at = level;
+        const long long count = nx;
+        for (long long i = 0; i < count; ++i)
+            marks[i] = !std::isfinite(row[i]) ? notFinite : row[i] >= at ? 1 : 0;
     }
 
     unsigned squareAt(long long i, long long j) const {

@@ -4,6 +4,7 @@
 
 #include "common/api.h"
 
+#include <cstddef>
 #include <vector>
 
 namespace velora {
@@ -49,6 +50,10 @@ private:
     // Per square its four corners above the level (bits 0 ... 3 from the lower left, counter-
     // clockwise), or noLines; per edge whether a line has crossed it.
     std::vector<unsigned char> squares, crossed;
+    // Two rows of the grid's values, each marked above the level or not finite.
+    std::vector<unsigned char> rowMarks;
+    // The squares that lines cross, in the order of the grid: where the tracing looks for starts.
+    std::vector<std::size_t> linedSquares;
 };
 
 } // namespace velora
