@@ -252,8 +252,11 @@ void pdfwriter::placePicture(const velora::PicturePixels& picture, double a, dou
         dictionary += " /ColorSpace /DeviceRGB";
     }
     dictionary += " /Filter /FlateDecode";
-    pending.push_back({dictionary, velora::deflateBytes(picture.rows.data(), picture.rows.size(),
-                                                        Z_DEFAULT_COMPRESSION)});
+    // A map's million cells would take most of the page's time at the default level; the
+    // fastest takes a quarter of it, for about twice the bytes of a smooth map.
+    const int level = picture.colourMap ? Z_BEST_SPEED : Z_DEFAULT_COMPRESSION;
+    pending.push_back(
+        {dictionary, velora::deflateBytes(picture.rows.data(), picture.rows.size(), level)});
     xobjects += objectName('I', images) + ' ' + integerText(object) + " 0 R ";
     const std::string line = "q " + plainNumberText(a) + " 0 0 " + plainNumberText(d) + ' ' +
                              plainNumberText(e) + ' ' + plainNumberText(f) + " cm " +

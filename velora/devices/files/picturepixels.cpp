@@ -55,6 +55,7 @@ PicturePixels picturePixels(bitmap& b) {
     PicturePixels p;
     allocate(p, b.getwidth(), b.getheight(), true);
     takePalette(p.palette, b.GetInfoHeader() + bmp::infoHeaderSize);
+    p.colourMap = b.hascolourpalette();
     // Stored rows go bottom first.
     for (int row = 0; row < p.height; ++row)
         takeRow(p, p.height - 1 - row, b[row]);

@@ -16,6 +16,9 @@ struct PicturePixels {
     // 256 entries of red, green, blue, for indexed pictures.
     unsigned char palette[768] = {};
     std::vector<unsigned char> rows;
+    // The palette is a colour map's (bitmap::hascolourpalette): a map of data, often millions
+    // of smooth cells, which the PDF compresses at zlib's fastest level.
+    bool colourMap = false;
 
     int bytesPerRow() const { return indexed ? width : 3 * width; }
 };
