@@ -13,7 +13,7 @@ packages=(
     cups printer-driver-cups-pdf libcups2:i386
     zlib1g-dev libz-mingw-w64-dev
     qpdf libxml2-utils librsvg2-bin poppler-utils
-    plplot-driver-cairo gnuplot-x11
+    plplot-driver-cairo gnuplot-x11 python3-matplotlib
 )
 
 missing=()
