@@ -184,12 +184,13 @@ void boxclass::mapOf(double x1, double y1, double x2, double y2, const T* z, int
         const int j = rowCells[r];
         if (j != entriesRow) {
             const T* values = z + static_cast<long long>(j) * nx;
-            for (int i = 0; i < nx; ++i) {
-                int entry = map.index(values[i], zmin, zmax, logScale);
-                // With the invalid colour the map's 256 shades share the 255 other entries.
-                if (anyInvalid) entry = entry < 0 ? invalidEntry : entry * 255 / 256;
-                entries[i] = static_cast<unsigned char>(entry);
-            }
+            map.indices(values, nx, zmin, zmax, logScale, entries.data());
+            // With the invalid colour the map's 256 shades share the 255 other entries.
+            if (anyInvalid)
+                for (int i = 0; i < nx; ++i)
+                    entries[i] = static_cast<unsigned char>(
+                        std::isfinite(static_cast<double>(values[i])) ? entries[i] * 255 / 256
+                                                                      : invalidEntry);
             entriesRow = j;
         }
         unsigned char* row = (*picture)[r];

@@ -19,6 +19,28 @@ int entryBetween(double v, double lo, double hi) {
     return static_cast<int>(share);
 }
 
+int entryOf(double z, double zmin, double zmax, bool logScale) {
+    if (!std::isfinite(z)) return -1;
+    if (z <= zmin) return 0;
+    if (z >= zmax) return ColourMap::entries - 1;
+    if (!logScale) return entryBetween(z, zmin, zmax);
+    // The library's own logarithm, so that every build puts a value into the same entry; it is
+    // NaN for values <= 0, which go to the bottom.
+    return entryBetween(decimalLog(z), decimalLog(zmin), decimalLog(zmax));
+}
+
+template <typename T>
+bool entriesOf(const T* z, long long count, double zmin, double zmax, bool logScale,
+               unsigned char* entries) {
+    bool anyInvalid = false;
+    for (long long k = 0; k < count; ++k) {
+        const int entry = entryOf(z[k], zmin, zmax, logScale);
+        anyInvalid |= entry < 0;
+        entries[k] = static_cast<unsigned char>(entry < 0 ? 0 : entry);
+    }
+    return anyInvalid;
+}
+
 template <typename T> bool finiteRangeOf(const T* z, long long count, double& lo, double& hi) {
     if (!z) return false;
     bool found = false;
@@ -52,13 +74,17 @@ ColourMap::ColourMap(const unsigned char rgb[3 * entries]) {
 }
 
 int ColourMap::index(double z, double zmin, double zmax, bool logScale) const {
-    if (!std::isfinite(z)) return -1;
-    if (z <= zmin) return 0;
-    if (z >= zmax) return entries - 1;
-    if (!logScale) return entryBetween(z, zmin, zmax);
-    // The library's own logarithm, so that every build puts a value into the same entry; it is
-    // NaN for values <= 0, which go to the bottom.
-    return entryBetween(decimalLog(z), decimalLog(zmin), decimalLog(zmax));
+    return entryOf(z, zmin, zmax, logScale);
+}
+
+bool ColourMap::indices(const float* z, long long count, double zmin, double zmax, bool logScale,
+                        unsigned char* entries) const {
+    return entriesOf(z, count, zmin, zmax, logScale, entries);
+}
+
+bool ColourMap::indices(const double* z, long long count, double zmin, double zmax, bool logScale,
+                        unsigned char* entries) const {
+    return entriesOf(z, count, zmin, zmax, logScale, entries);
 }
 
 COLOR ColourMap::colour(int index) const {

@@ -25,6 +25,13 @@ public:
     // needs zmin > 0. -1 for a z that is not finite, which paints no cell.
     int index(double z, double zmin, double zmax, bool logScale) const;
 
+    // The entries of z[0 ... count-1] as index() gives them, with 0 for a value that is not
+    // finite; true when there was such a value. A map of many cells is worked out in one call.
+    bool indices(const float* z, long long count, double zmin, double zmax, bool logScale,
+                 unsigned char* entries) const;
+    bool indices(const double* z, long long count, double zmin, double zmax, bool logScale,
+                 unsigned char* entries) const;
+
     // The true colour of an entry; an index outside 0 ... 255 is held to the nearer end.
     COLOR colour(int index) const;
 

@@ -17,10 +17,17 @@ PixelBounds spanned(int left, int top, int width, int height) {
 BufferTarget::BufferTarget(PageBuffer& page) : CanvasTarget(page.raster()), page(page) {}
 
 void BufferTarget::stretchImage(PageBuffer& page, int left, int top, int width, int height,
-                                int columns, int rows, const void* pixels, const void* infoHeader) {
-    gdipictures::stretch(page.context(), left, top, width, height, columns, rows, pixels,
-                         infoHeader);
-    GdiFlush(); // before the canvas writes the same pixels again
+                                int columns, int rows, const void* pixels, const void* infoHeader,
+                                bool cells) {
+    // A picture of cells is drawn here, with the window system's pixels for crisp stretching
+    // and at a small part of its cost; any other picture, or one this code does not take, goes
+    // to the window system.
+    if (!cells || !page.raster().palettePicture(left, top, width, height, columns, rows, pixels,
+                                                infoHeader)) {
+        gdipictures::stretch(page.context(), left, top, width, height, columns, rows, pixels,
+                             infoHeader, cells);
+        GdiFlush(); // before the canvas writes the same pixels again
+    }
     page.raster().markChanged(spanned(left, top, width, height));
 }
 
@@ -35,6 +42,12 @@ void BufferTarget::drawImage(int left, int top, int width, int height, int colum
                              const void* pixels, const void* infoHeader) {
     flushLines();
     stretchImage(page, left, top, width, height, columns, rows, pixels, infoHeader);
+}
+
+void BufferTarget::drawCells(int left, int top, int width, int height, int columns, int rows,
+                             const void* pixels, const void* infoHeader) {
+    flushLines();
+    stretchImage(page, left, top, width, height, columns, rows, pixels, infoHeader, true);
 }
 
 void BufferTarget::drawFile(const char* name, int left, int top, int width, int height) {

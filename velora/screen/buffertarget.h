@@ -12,11 +12,14 @@ public:
 
     void drawImage(int left, int top, int width, int height, int columns, int rows,
                    const void* pixels, const void* infoHeader) override;
+    void drawCells(int left, int top, int width, int height, int columns, int rows,
+                   const void* pixels, const void* infoHeader) override;
     void drawFile(const char* name, int left, int top, int width, int height) override;
 
     // The same two, for live drawing: both draw a picture at the same pixels.
     static void stretchImage(PageBuffer& page, int left, int top, int width, int height,
-                             int columns, int rows, const void* pixels, const void* infoHeader);
+                             int columns, int rows, const void* pixels, const void* infoHeader,
+                             bool cells = false);
     static void loadFile(PageBuffer& page, const char* name, int left, int top, int width,
                          int height);
 

@@ -62,6 +62,12 @@ void DeviceContextTarget::drawImage(int left, int top, int width, int height, in
     gdipictures::stretch(dc, left, top, width, height, columns, rows, pixels, infoHeader);
 }
 
+void DeviceContextTarget::drawCells(int left, int top, int width, int height, int columns, int rows,
+                                    const void* pixels, const void* infoHeader) {
+    flushLines();
+    gdipictures::stretch(dc, left, top, width, height, columns, rows, pixels, infoHeader, true);
+}
+
 void DeviceContextTarget::drawFile(const char* name, int left, int top, int width, int height) {
     flushLines();
     gdipictures::copyFile(dc, name, left, top, width, height);

@@ -28,6 +28,8 @@ public:
                      unsigned alpha) override;
     void drawImage(int left, int top, int width, int height, int columns, int rows,
                    const void* pixels, const void* infoHeader) override;
+    void drawCells(int left, int top, int width, int height, int columns, int rows,
+                   const void* pixels, const void* infoHeader) override;
     void drawFile(const char* name, int left, int top, int width, int height) override;
 
 private:

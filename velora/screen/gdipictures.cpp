@@ -3,9 +3,9 @@
 namespace gdipictures {
 
 void stretch(HDC dc, int left, int top, int width, int height, int columns, int rows,
-             const void* pixels, const void* infoHeader) {
+             const void* pixels, const void* infoHeader, bool cells) {
     if (!dc || !pixels || !infoHeader) return;
-    SetStretchBltMode(dc, HALFTONE);
+    SetStretchBltMode(dc, cells ? COLORONCOLOR : HALFTONE);
     SetBrushOrgEx(dc, 0, 0, nullptr);
     StretchDIBits(dc, left, top, width, height, 0, 0, columns, rows, pixels,
                   static_cast<const BITMAPINFO*>(infoHeader), DIB_RGB_COLORS, SRCCOPY);

@@ -6,8 +6,9 @@
 
 namespace gdipictures {
 
+// Smoothed (HALFTONE); a picture of cells (a colour map) keeps its cells crisp (COLORONCOLOR).
 void stretch(HDC dc, int left, int top, int width, int height, int columns, int rows,
-             const void* pixels, const void* infoHeader);
+             const void* pixels, const void* infoHeader, bool cells = false);
 // A file that cannot be loaded leaves its rectangle undrawn.
 void copyFile(HDC dc, const char* name, int left, int top, int width, int height);
 

@@ -85,8 +85,8 @@ void appendFill(PlotPuffer& list, int colour, unsigned alpha, const float* x, co
 }
 
 void appendBitmap(PlotPuffer& list, float x1, float y1, float x2, float y2, int columns, int rows,
-                  const void* pixels, const void* infoHeader) {
-    list.addItem(PI_BITMAP);
+                  const void* pixels, const void* infoHeader, bool cells) {
+    list.addItem(cells ? PI_CELLS : PI_BITMAP);
     list.addItem(listUnits(x1));
     list.addItem(listUnits(y1));
     list.addItem(listUnits(x2));

@@ -14,6 +14,7 @@ enum PlotItemCode : short {
     PI_RGBPEN = -81, // red, green << 8 | blue, width step: a pen of a true colour
     PI_FILL = -83,   // colour high, colour low, alpha, count high, count low, count x (x, y)
     PI_BITMAP = -98, // x1, y1, x2, y2, columns, rows, pixel address, info header address
+    PI_CELLS = -99,  // as PI_BITMAP: a picture of cells (a colour map), stretched without smoothing
     PI_SHOWBMP = -66 // x1, y1, x2, y2, file name as a string, 0
 };
 
@@ -58,8 +59,10 @@ VELORA_API void appendPen(PlotPuffer& list, int colour, int step);
 VELORA_API void appendFill(PlotPuffer& list, int colour, unsigned alpha, const float* x,
                            const float* y, unsigned long count);
 constexpr unsigned long maxFillPoints = 0x3fffffff;
+// `cells` records a picture of cells (PI_CELLS), whose pixels every replay keeps crisp.
 VELORA_API void appendBitmap(PlotPuffer& list, float x1, float y1, float x2, float y2, int columns,
-                             int rows, const void* pixels, const void* infoHeader);
+                             int rows, const void* pixels, const void* infoHeader,
+                             bool cells = false);
 VELORA_API void appendShowBmp(PlotPuffer& list, float x1, float y1, float x2, float y2,
                               const char* fileName);
 

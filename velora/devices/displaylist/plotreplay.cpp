@@ -58,8 +58,9 @@ private:
         case PI_FILL:
             return fill(i);
         case PI_BITMAP:
+        case PI_CELLS:
             if (!fits(i, plotrecord::bitmapLength)) return 0;
-            image(i);
+            image(i, list.item(i) == PI_CELLS);
             return plotrecord::bitmapLength;
         case PI_SHOWBMP:
             return file(i);
@@ -101,7 +102,7 @@ private:
         return head + 2 * count;
     }
 
-    void image(unsigned long i) {
+    void image(unsigned long i, bool cells) {
         const int x1 = list.item(i + 1), y1 = list.item(i + 2);
         const int x2 = list.item(i + 3), y2 = list.item(i + 4);
         const int columns = list.item(i + 5), rows = list.item(i + 6);
@@ -116,7 +117,10 @@ private:
         const int width = static_cast<int>((x2 - x1) * mapping.fx);
         const int top = static_cast<int>((y2 + mapping.dy) * mapping.fy - mapping.off);
         const int height = static_cast<int>((y1 - y2) * mapping.fy + 1);
-        target.drawImage(left, top, width, height, columns, rows, pixels, info);
+        if (cells)
+            target.drawCells(left, top, width, height, columns, rows, pixels, info);
+        else
+            target.drawImage(left, top, width, height, columns, rows, pixels, info);
     }
 
     unsigned long file(unsigned long i) {

@@ -20,6 +20,12 @@ public:
     // An image held in memory: columns x rows pixels stretched into the rectangle.
     virtual void drawImage(int left, int top, int width, int height, int columns, int rows,
                            const void* pixels, const void* infoHeader) = 0;
+    // A picture of cells (a colour map): each pixel takes the colour of one picture pixel,
+    // nothing smoothed. A target that smooths no picture draws it as any other.
+    virtual void drawCells(int left, int top, int width, int height, int columns, int rows,
+                           const void* pixels, const void* infoHeader) {
+        drawImage(left, top, width, height, columns, rows, pixels, infoHeader);
+    }
     // A BMP file loaded at width x height pixels and copied to (left, top).
     virtual void drawFile(const char* name, int left, int top, int width, int height) = 0;
 };

@@ -80,6 +80,16 @@ public:
     void fillPolygon(const LinePoint* points, unsigned long count, std::uint32_t colour,
                      unsigned alpha);
 
+    // An uncompressed 8-bit picture (its rows, 4-byte aligned, and its 40-byte info header with
+    // 256 palette colours) of pictureWidth x pictureHeight pixels stretched into the rectangle
+    // of width x height pixels at (left, top), clipped to the pixels, with the pixels the window
+    // system's StretchDIBits gives in the COLORONCOLOR mode. Nothing is marked changed. False,
+    // drawing nothing, for a picture or a rectangle it does not take (another kind of picture, a
+    // header that disagrees with the sizes, a mirrored or empty rectangle): the window system
+    // draws those.
+    bool palettePicture(int left, int top, int width, int height, int pictureWidth,
+                        int pictureHeight, const void* picturePixels, const void* infoHeader);
+
     // The pixels changed since the last call (drawn here or marked by the caller), and the
     // record of them cleared.
     PixelBounds takeChanged();
@@ -147,4 +157,8 @@ private:
     std::vector<std::int64_t> windingChanges; // by column, for rows that many edges cross
     std::vector<std::uint32_t> rowCuts;       // of a small polygon, a row after another
     std::vector<int> rowCutCounts;
+    // rasterpicture.cpp: a picture's palette in these pixels, and the picture column each
+    // pixel of the row takes; kept, so that a picture drawn frame after frame allocates nothing.
+    std::uint32_t paletteColours[256] = {};
+    std::vector<int> pictureColumns;
 };

@@ -236,7 +236,20 @@ void WinScr::clearrec(float x1, float y1, float x2, float y2, ClearFlag flag) {
     case CLEAR_TO_VIEWPORT:
         fill();
         layer.setCounter(layer.getViewportBegin());
-        if (HWND hwnd = *this) InvalidateRect(hwnd, nullptr, TRUE);
+        if (HWND hwnd = *this) {
+            // Only the cleared rectangle (and its outline, as far as its pen reaches) differs
+            // from what the display lists show: the repaint draws it afresh from them.
+            const int reach =
+                ReplayMapping::scaledWidth(plotrecord::widthStep(getPenWidth()) + data.penExtra,
+                                           data.penScale) +
+                2;
+            const int left = pixels(x1, data.xscale), right = pixels(x2, data.xscale);
+            const int top = pixels(y1f, data.yscale), bottom = pixels(y2f, data.yscale);
+            const RECT cleared{std::min(left, right) - reach, std::min(top, bottom) - reach,
+                               std::max(left, right) + reach + 1,
+                               std::max(top, bottom) + reach + 1};
+            InvalidateRect(hwnd, &cleared, TRUE);
+        }
         break;
     case CUT_TO_VIEWPORT:
         layer.setCounter(layer.getViewportBegin());
@@ -246,10 +259,11 @@ void WinScr::clearrec(float x1, float y1, float x2, float y2, ClearFlag flag) {
     setPenWidth(savedWidth);
 }
 
-void WinScr::placeImage(float x1, float y1, float x2, float y2, int columns, int rows,
+void WinScr::placeImage(float x1, float y1, float x2, float y2, bool cells, int columns, int rows,
                         const void* pixelRows, const void* infoHeader) {
     const float y1f = flipped(y1), y2f = flipped(y2);
-    plotrecord::appendBitmap(current(), x1, y1f, x2, y2f, columns, rows, pixelRows, infoHeader);
+    plotrecord::appendBitmap(current(), x1, y1f, x2, y2f, columns, rows, pixelRows, infoHeader,
+                             cells);
     if (!hdc) return;
     const int h = static_cast<int>(static_cast<double>(y1f) - (y2f + 1.0));
     const int w = static_cast<int>(static_cast<int>(static_cast<double>(x2) - x1) *
@@ -258,17 +272,19 @@ void WinScr::placeImage(float x1, float y1, float x2, float y2, int columns, int
     const int top = static_cast<int>((static_cast<double>(y1f) - h) * data.yscale);
     const int height = static_cast<int>(h * static_cast<double>(data.yscale)) + 1;
     const auto guard = live.hold();
-    BufferTarget::stretchImage(page, left, top, w, height, columns, rows, pixelRows, infoHeader);
+    BufferTarget::stretchImage(page, left, top, w, height, columns, rows, pixelRows, infoHeader,
+                               cells);
     live.drawn();
 }
 
 void WinScr::putbmp(float x1, float y1, float x2, float y2, bitmap& image) {
-    placeImage(x1, y1, x2, y2, image.getwidth(), image.getheight(), image[0],
-               image.GetInfoHeader());
+    // A picture with a colour palette is a colour map's: its cells stay crisp.
+    placeImage(x1, y1, x2, y2, image.hascolourpalette(), image.getwidth(), image.getheight(),
+               image[0], image.GetInfoHeader());
 }
 
 void WinScr::putbmp(float x1, float y1, float x2, float y2, bitmap24& image) {
-    placeImage(x1, y1, x2, y2, image.getwidth(), image.getheight(), image(0, 0),
+    placeImage(x1, y1, x2, y2, false, image.getwidth(), image.getheight(), image(0, 0),
                image.GetInfoHeader());
 }
 

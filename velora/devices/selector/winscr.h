@@ -83,7 +83,7 @@ private:
     // y is flipped already.
     void record(PlotItemCode code, float x, float yFlipped);
     void selectPen(unsigned colour, int step);
-    void placeImage(float x1, float y1, float x2, float y2, int columns, int rows,
+    void placeImage(float x1, float y1, float x2, float y2, bool cells, int columns, int rows,
                     const void* pixels, const void* infoHeader);
     [[noreturn]] void fail(const char* message, unsigned short id);
 
