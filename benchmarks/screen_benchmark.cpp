@@ -18,6 +18,18 @@
 
 namespace {
 
+// One full repaint of the window on the window's own thread, from the moment it is asked for to
+// the moment it is done: a paint message sent to the window runs there at once and returns when
+// it is over (UpdateWindow from another thread may return before the window has painted).
+double repaintSeconds(HWND hwnd) {
+    SendMessageA(hwnd, WM_NULL, 0, 0);
+    const auto start = std::chrono::steady_clock::now();
+    InvalidateRect(hwnd, nullptr, TRUE);
+    SendMessageA(hwnd, WM_PAINT, 0, 0);
+    SendMessageA(hwnd, WM_NULL, 0, 0);
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
 double secondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
@@ -106,19 +118,27 @@ bool measureFills() {
     }
     first.push_back(static_cast<int>(x.size()));
 
-    auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < polygons; ++i)
-        screen.fill(&x[first[i]], &y[first[i]], first[i + 1] - first[i], colour[i], 255);
-    GdiFlush();
-    const double live = secondsSince(start);
-    start = std::chrono::steady_clock::now();
-    InvalidateRect(hwnd, nullptr, TRUE);
-    UpdateWindow(hwnd);
-    const double repaint = secondsSince(start);
+    // Three runs on the emptied window, the fastest as the figure (as the other benchmarks
+    // give theirs), the slowest beside it.
+    double live = 0, repaint = 0, slowestLive = 0, slowestRepaint = 0;
+    for (int run = 0; run < 3; ++run) {
+        screen.clear();
+        SendMessageA(hwnd, WM_NULL, 0, 0);
+        const auto start = std::chrono::steady_clock::now();
+        for (int i = 0; i < polygons; ++i)
+            screen.fill(&x[first[i]], &y[first[i]], first[i + 1] - first[i], colour[i], 255);
+        GdiFlush();
+        const double drawn = secondsSince(start), painted = repaintSeconds(hwnd);
+        live = run ? std::min(live, drawn) : drawn;
+        repaint = run ? std::min(repaint, painted) : painted;
+        slowestLive = std::max(slowestLive, drawn);
+        slowestRepaint = std::max(slowestRepaint, painted);
+    }
     const bool fast = live < 0.2 && repaint < 0.2;
-    std::printf(
-        "screen, %d filled polygons of 4 to 20 vertices: live %.3f s, one repaint %.3f s%s\n",
-        polygons, live, repaint, fast ? "" : "  over the 0.2 s limit");
+    std::printf("screen, %d filled polygons of 4 to 20 vertices, best of 3: live %.3f s, one "
+                "repaint %.3f s (slowest %.3f and %.3f s)%s\n",
+                polygons, live, repaint, slowestLive, slowestRepaint,
+                fast ? "" : "  over the 0.2 s limit");
     screen.close();
     return fast;
 }
@@ -142,11 +162,7 @@ int main() {
     GdiFlush();
     const double append = secondsSince(start);
 
-    // UpdateWindow has the window's thread paint now and returns when it is done.
-    start = std::chrono::steady_clock::now();
-    InvalidateRect(hwnd, nullptr, TRUE);
-    UpdateWindow(hwnd);
-    const double repaint = secondsSince(start);
+    const double repaint = repaintSeconds(hwnd);
     const double offScreen = screen.replayOffScreen();
 
     std::printf("screen, append %d line records with live drawing: %.3f s, %.2f M records/s\n",
