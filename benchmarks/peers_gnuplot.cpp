@@ -12,6 +12,20 @@
 
 namespace peers {
 
+namespace {
+
+// gnuplot reading the script from its standard input; the seconds include its start.
+double runGnuplot(const std::string& script) {
+    const auto start = Clock::now();
+    std::FILE* gnuplot = popen("gnuplot", "w");
+    if (!gnuplot) return -1.0;
+    std::fwrite(script.data(), 1, script.size(), gnuplot);
+    if (pclose(gnuplot) != 0) return -1.0;
+    return secondsSince(start);
+}
+
+} // namespace
+
 bool haveGnuplot() {
     return commandRuns("gnuplot --version");
 }
@@ -42,12 +56,7 @@ double gnuplotBoxOn(const char* terminal, const char* dataFile, bool squares, co
                                 : filled ? "with points pt 5 ps 0.3"
                                          : "with points pt 4 ps 0.3") +
                                " notitle\n";
-    const auto start = Clock::now();
-    std::FILE* gnuplot = popen("gnuplot", "w");
-    if (!gnuplot) return -1.0;
-    std::fwrite(script.data(), 1, script.size(), gnuplot);
-    if (pclose(gnuplot) != 0) return -1.0;
-    return secondsSince(start);
+    return runGnuplot(script);
 }
 
 void writeGridFloats(const Grid& grid, const char* file) {
@@ -82,12 +91,7 @@ double gnuplotMapOn(const char* terminal, const char* gridFile, const Grid& grid
                                "set xlabel 'x (mm)'\nset ylabel 'y (mm)'\n"
                                "set cblabel 'height (mm)'\nset tics out\n" +
                                palette + ranges;
-    const auto start = Clock::now();
-    std::FILE* gnuplot = popen("gnuplot", "w");
-    if (!gnuplot) return -1.0;
-    std::fwrite(script.data(), 1, script.size(), gnuplot);
-    if (pclose(gnuplot) != 0) return -1.0;
-    return secondsSince(start);
+    return runGnuplot(script);
 }
 
 } // namespace peers
