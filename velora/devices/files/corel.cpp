@@ -29,7 +29,7 @@ corel::corel(char* name) {
     in(name);
 }
 
-corel::~corel() {
+corel::~corel() noexcept(false) {
     cl();
 }
 

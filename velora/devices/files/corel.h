@@ -15,7 +15,8 @@ public:
     // Creates the file (under the name with ".tmp" appended) and writes "SP1" and "PW0.3".
     explicit corel(char* name);
     // Writes the empty last line, closes the file and gives it its name.
-    ~corel();
+    // Finishing the file may end the process; the end may unwind from here (see endprocess.h).
+    ~corel() noexcept(false);
     corel(const corel&) = delete;
     corel& operator=(const corel&) = delete;
 

@@ -73,7 +73,7 @@ pdfwriter::pdfwriter(char* name) : VectorPage("pdfwriter", name ? name : "") {
     content->put("1 J 1 j 10 M\n");
 }
 
-pdfwriter::~pdfwriter() {
+pdfwriter::~pdfwriter() noexcept(false) {
     finish();
 }
 

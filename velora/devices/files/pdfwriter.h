@@ -20,7 +20,7 @@ class VELORA_API pdfwriter : public VectorPage {
 public:
     // `name` is the final file name ("figure.pdf").
     explicit pdfwriter(char* name);
-    ~pdfwriter() override;
+    ~pdfwriter() noexcept(false) override;
 
 protected:
     void strokePath(const std::vector<velora::GridPoint>& points,

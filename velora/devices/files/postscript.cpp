@@ -108,7 +108,7 @@ postscript::postscript(char* name) : filename(nullptr), penwidth(0.3f), hsb(null
     yshift = 0.0f;
 }
 
-postscript::~postscript() {
+postscript::~postscript() noexcept(false) {
     delete[] hsb;
     cl();
     delete[] filename;

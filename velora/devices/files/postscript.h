@@ -14,7 +14,8 @@ public:
     // Creates the temporary file (name with ".eps" replaced by ".tmp") and writes the header.
     explicit postscript(char* name);
     // Writes the trailer, patches the bounding box and gives the file its final name.
-    ~postscript();
+    // Finishing the file may end the process; the end may unwind from here (see endprocess.h).
+    ~postscript() noexcept(false);
     postscript(const postscript&) = delete;
     postscript& operator=(const postscript&) = delete;
 

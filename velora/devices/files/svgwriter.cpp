@@ -54,7 +54,7 @@ svgwriter::svgwriter(char* name) : VectorPage("svgwriter", name ? name : "") {
     emit(std::string(reservedBytes, ' ') + ">\n");
 }
 
-svgwriter::~svgwriter() {
+svgwriter::~svgwriter() noexcept(false) {
     finish();
 }
 

@@ -16,7 +16,7 @@ class VELORA_API svgwriter : public VectorPage {
 public:
     // `name` is the final file name ("figure.svg").
     explicit svgwriter(char* name);
-    ~svgwriter() override;
+    ~svgwriter() noexcept(false) override;
 
 protected:
     void strokePath(const std::vector<velora::GridPoint>& points,

@@ -53,7 +53,7 @@ VectorPage::VectorPage(const char* prefix, const std::string& finalName)
     out.describeFailure((this->prefix + "::error : ").c_str(), finalName.c_str(), "\r\n");
 }
 
-VectorPage::~VectorPage() = default;
+VectorPage::~VectorPage() noexcept(false) = default;
 
 void VectorPage::emit(const char* text, std::size_t length) {
     out.write(text, length);

@@ -25,7 +25,9 @@ class VELORA_API VectorPage {
 public:
     VectorPage(const VectorPage&) = delete;
     VectorPage& operator=(const VectorPage&) = delete;
-    virtual ~VectorPage();
+    // A writer finishes its file as it goes, which may end the process; the end may unwind from
+    // there (see endprocess.h).
+    virtual ~VectorPage() noexcept(false);
 
     // Moves page y = 0 to the bottom of a page of double height.
     void setdoublesize();
