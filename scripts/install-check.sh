@@ -20,3 +20,10 @@ for preset in native mingw32 mingw64; do
 done
 (cd "$scratch/native/client" && LD_LIBRARY_PATH="$scratch/native/prefix/lib" ./client && test -s client.eps)
 echo "native client ran and wrote client.eps"
+# The Python package beside the installed library finds it and its font file by itself.
+prefix="$scratch/native/prefix"
+test -s "$prefix/include/velora_c.h"
+(cd "$scratch/native/client" && env -u VELORA_LIBRARY -u VELORA_FONT_DIR PYTHONPATH="$prefix/lib" \
+    /usr/bin/python3 "$root/examples/python/oscillation.py" && test -s oscillation.pdf &&
+    test -s oscillation.svg)
+echo "installed Python package ran the example and wrote oscillation.pdf and .svg"

@@ -27,7 +27,7 @@ mkdir -p "$scratch/unpacked"
 bin="$scratch/unpacked/bin"
 for part in bin/velora.dll bin/panekit.dll bin/values.dll bin/base.dll bin/velorares.dll \
     bin/demo.exe lib/Velfont.bin lib/cmake/velora/veloraConfig.cmake include/velora/velora.h \
-    README.md; do
+    include/velora_c.h lib/velora.lib bin/velora/__init__.py README.md; do
     [ -f "$scratch/unpacked/$part" ] || { echo "the package has no $part"; exit 1; }
 done
 

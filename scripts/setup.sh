@@ -14,6 +14,7 @@ packages=(
     zlib1g-dev libz-mingw-w64-dev
     qpdf libxml2-utils librsvg2-bin poppler-utils
     plplot-driver-cairo gnuplot-x11 python3-matplotlib
+    lld llvm python3-numpy python3-pytest
 )
 
 missing=()

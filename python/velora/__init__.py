@@ -41,9 +41,31 @@ class Error(Exception):
     """A call the library could not complete; the message is the library's."""
 
 
+def _last_error():
+    # The library's messages are in UTF-8 or, some of its older ones, in the Windows code page.
+    message = _lib.velora_last_error()
+    try:
+        return message.decode("utf-8")
+    except UnicodeDecodeError:
+        return message.decode("cp1252", "replace")
+
+
 def _check(status):
     if status != 0:
-        raise Error(_lib.velora_last_error().decode("utf-8", "replace"))
+        raise Error(_last_error())
+
+
+def _default_font_folder():
+    """VELORA_FONT_DIR, else the folder of an installed library's Velfont.bin near the package."""
+    given = os.environ.get("VELORA_FONT_DIR")
+    if given:
+        return given
+    here = os.path.dirname(os.path.abspath(__file__))
+    beside = os.path.dirname(here)
+    for folder in (here, beside, os.path.join(os.path.dirname(beside), "lib")):
+        if os.path.exists(os.path.join(folder, "Velfont.bin")):
+            return folder
+    return None
 
 
 def _encoded(text):
@@ -130,8 +152,9 @@ class Desk:
         self._svg = bool(svg)
         self._open = False
         if fontpath is None:
-            fontpath = os.environ.get("VELORA_FONT_DIR") or os.path.dirname(__file__)
-        _check(_lib.velora_desk_setfontpath(self._handle, _encoded(fontpath)))
+            fontpath = _default_font_folder()
+        if fontpath is not None:
+            _check(_lib.velora_desk_setfontpath(self._handle, _encoded(fontpath)))
         devices = ((SCREEN if screen else 0) | (EPS if eps else 0) | (PLT if plt else 0) |
                    (PDF if pdf else 0) | (SVG if svg else 0) | (DOUBLESIZE if doublesize else 0) |
                    (MAXIMIZE if maximize else 0))
@@ -266,7 +289,7 @@ class _OnDesk:
         self.desk = desk  # the desk lives at least as long
         self._handle = make(desk._handle)
         if not self._handle:
-            raise Error(_lib.velora_last_error().decode("utf-8", "replace"))
+            raise Error(_last_error())
 
     def __del__(self):
         handle, self._handle = getattr(self, "_handle", None), None
