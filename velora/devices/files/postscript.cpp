@@ -125,6 +125,7 @@ void postscript::in(char* name) {
     // An older file of the name is replaced only by the finished file.
     const std::string given = name ? name : "";
     const std::string temporary = withoutExtension(given, ".eps") + ".tmp";
+    delete[] filename;
     filename = new char[temporary.size() + 1];
     std::memcpy(filename, temporary.c_str(), temporary.size() + 1);
     const std::string final = withoutExtension(temporary, ".tmp") + ".eps";
@@ -132,6 +133,9 @@ void postscript::in(char* name) {
         std::cerr << given
                   << " nicht ge\xf6"
                      "ffnet\r\n";
+        // The end may unwind out of the constructor, past the destructor.
+        delete[] filename;
+        filename = nullptr;
         velora::endProcess();
     }
     out.describeFailure("postscript::error : ", final.c_str(), "\r\n");
