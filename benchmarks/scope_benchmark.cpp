@@ -3,14 +3,19 @@
 // and 100,000, in frames per second; then 1,000,000 segments appended with live drawing. Each
 // figure is printed beside the time of one full repaint of the same display lists. Every frame is
 // put on the window before the next one starts; the screen counts as up to date when the
-// window's thread has answered a message sent after the last command.
+// window's thread has answered a message sent after the last command. Between its own runs it
+// runs the peer, QCustomPlot (qcustomplot_scope, a native program of the native build), on the
+// same display, and prints the ratio of the two rates.
 #include <velora.h>
 
 #include "devices/selector/winscr.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace {
@@ -67,7 +72,35 @@ private:
     std::size_t next;
 };
 
-void framesPerSecond(int n, double minimumSeconds) {
+// The peer's frames/s at N, -1 where it is not built. Under Wine a Unix program is started like
+// any other; it writes its figure into a file that both sides can reach.
+double qcustomplotFramesPerSecond(int n, double minimumSeconds) {
+    const char* given = std::getenv("VELORA_QCUSTOMPLOT_SCOPE");
+    const std::string peer = given ? given : VELORA_QCUSTOMPLOT_SCOPE;
+    const std::string result = "/tmp/velora-qcustomplot-" + std::to_string(GetCurrentProcessId());
+    std::string line = "/bin/sh -c \"test -x " + peer + " && " + peer + " " + std::to_string(n) +
+                       " " + std::to_string(minimumSeconds) + " " + result + "\"";
+    STARTUPINFOA start{};
+    start.cb = sizeof start;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start,
+                        &process))
+        return -1;
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    // Wine shows the Unix root as drive Z:.
+    const std::string windowsResult = "Z:" + result;
+    double rate = -1;
+    if (std::FILE* file = std::fopen(windowsResult.c_str(), "r")) {
+        if (std::fscanf(file, "%lf", &rate) != 1) rate = -1;
+        std::fclose(file);
+    }
+    std::remove(windowsResult.c_str());
+    return rate;
+}
+
+double framesPerSecond(int n, double minimumSeconds) {
     ScreenDesk page;
     page.setfontpath(VELORA_FONT_DIR);
     page.open(SCREEN, "scope benchmark", desk::MakePosSize(0, 0, 1040, 820));
@@ -98,6 +131,23 @@ void framesPerSecond(int n, double minimumSeconds) {
     std::printf("scope, N = %6d: %7.1f frames/s (%d frames in %.2f s); one repaint %.4f s\n", n,
                 frames / seconds, frames, seconds, repaint);
     page.close();
+    return frames / seconds;
+}
+
+// Velora and QCustomPlot take turns, twice each; the better run of each is compared.
+void besideQCustomPlot(int n, double minimumSeconds) {
+    double ours = 0, theirs = -1;
+    for (int turn = 0; turn < 2; ++turn) {
+        ours = std::max(ours, framesPerSecond(n, minimumSeconds));
+        theirs = std::max(theirs, qcustomplotFramesPerSecond(n, minimumSeconds));
+    }
+    if (theirs < 0)
+        std::printf("  QCustomPlot: not built here (install libqcustomplot-dev, build the native "
+                    "preset)\n");
+    else
+        std::printf("  N = %6d: velora %7.1f frames/s, QCustomPlot %7.1f frames/s: %.2f times "
+                    "its rate\n",
+                    n, ours, theirs, ours / theirs);
 }
 
 void appendSegments(int segments) {
@@ -124,8 +174,8 @@ void appendSegments(int segments) {
 } // namespace
 
 int main() {
-    framesPerSecond(10000, 3.0);
-    framesPerSecond(100000, 3.0);
+    besideQCustomPlot(10000, 3.0);
+    besideQCustomPlot(100000, 3.0);
     appendSegments(1000000);
     return 0;
 }
