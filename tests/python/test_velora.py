@@ -82,6 +82,8 @@ def test_arrays_of_the_wrong_type_or_length_raise(tmp_path):
         with pytest.raises(TypeError):
             box.connectpoints(["a", "b"], [0, 1])
         with pytest.raises(TypeError):
+            box.showpoints(None, None)
+        with pytest.raises(TypeError):
             box.hwrite(0, 0, 42)
         with pytest.raises(ValueError):
             box.connectpoints([0, 1, 2], [0, 1])
@@ -91,6 +93,7 @@ def test_arrays_of_the_wrong_type_or_length_raise(tmp_path):
             box.showmap(0, 0, 1, 1, np.zeros(4))
         # Every other kind of number is taken: ints, a strided view, floats of single width.
         box.connectpoints(np.arange(4), np.arange(8.0)[::2])
+        box.connectpoints([0, 0.5, 1], [1, 0.5, 0])
         box.showpoints(np.zeros(3, np.float32), np.ones(3, np.float32))
 
 
