@@ -102,6 +102,24 @@ TEST(PlotPuffer, GrowsByAMillionItemsWhenTenAreLeftAndKeepsEverything) {
     EXPECT_EQ(strings.getCapacity(), 2000000u);
 }
 
+TEST(PlotPuffer, RecordsHoldWhatTheirItemsWouldAcrossBlocksAndGrowth) {
+    // One item first, so that records straddle every block boundary; past the first growth.
+    PlotPuffer records, items;
+    records.addItem(7);
+    items.addItem(7);
+    for (int i = 0; i < 340000; ++i) {
+        const short x = static_cast<short>(i % 30011), y = static_cast<short>(-(i % 29989));
+        records.addRecord(-76, x, y);
+        items.addItem(-76);
+        items.addItem(x);
+        items.addItem(y);
+    }
+    ASSERT_EQ(records.getCounter(), items.getCounter());
+    EXPECT_EQ(records.getCapacity(), items.getCapacity());
+    for (unsigned long i = 0; i < items.getCounter(); ++i)
+        ASSERT_EQ(records.item(i), items.item(i)) << "item " << i;
+}
+
 TEST(PlotPuffer, PenStateAnswersWhetherItChanged) {
     PlotPuffer list;
     EXPECT_EQ(list.isColor(-1), 1);

@@ -109,6 +109,23 @@ void PlotPuffer::addItem(short value) {
     count.store(index + 1, std::memory_order_release);
 }
 
+void PlotPuffer::addRecord(short code, short x, short y) {
+    if (!makeRoom(3)) return;
+    const unsigned long index = count.load(std::memory_order_relaxed);
+    const unsigned long offset = index & (blockSize - 1);
+    if (!writeBlock || (index >> blockBits) != writeBlockNumber || offset + 3 > blockSize) {
+        // A record across blocks, or the first in a block: the general path.
+        addItem(code);
+        addItem(x);
+        addItem(y);
+        return;
+    }
+    writeBlock[offset].store(code, std::memory_order_relaxed);
+    writeBlock[offset + 1].store(x, std::memory_order_relaxed);
+    writeBlock[offset + 2].store(y, std::memory_order_relaxed);
+    count.store(index + 3, std::memory_order_release);
+}
+
 void PlotPuffer::addString(const char* text) {
     const std::size_t length = std::min(std::strlen(text), maxStringLength);
     const unsigned long bytes = static_cast<unsigned long>(length) + 1;

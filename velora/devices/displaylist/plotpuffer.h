@@ -21,6 +21,9 @@ public:
 
     // Appends one item; the capacity grows by the increment when fewer than 10 items are left.
     void addItem(short value);
+    // Appends a record of three items (a code and a point) as addItem would, item by item, but
+    // shown to readers at once: the drawing path appends one for every segment.
+    void addRecord(short code, short x, short y);
     // Appends a string: its length L (bytes with the terminating zero), then ceil(L / 2) items
     // holding the bytes in memory order. Texts longer than `maxStringLength` are cut there, so
     // that L fits its 16-bit item.

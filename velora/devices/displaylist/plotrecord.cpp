@@ -51,9 +51,7 @@ const void* joinAddress(const short items[addressItems]) {
 }
 
 void appendPoint(PlotPuffer& list, PlotItemCode code, float x, float y) {
-    list.addItem(code);
-    list.addItem(listUnits(x));
-    list.addItem(listUnits(y));
+    list.addRecord(code, listUnits(x), listUnits(y));
 }
 
 void appendPen(PlotPuffer& list, int colour, int step) {

@@ -91,10 +91,7 @@ bool WinScr::savescreen(const char* name) {
 
 void WinScr::record(PlotItemCode code, float x, float yFlipped) {
     const short listX = plotrecord::listUnits(x), listY = plotrecord::listUnits(yFlipped);
-    PlotPuffer& list = current();
-    list.addItem(code);
-    list.addItem(listX);
-    list.addItem(listY);
+    current().addRecord(static_cast<short>(code), listX, listY);
     // Mapped as the repaint maps the record, so that both show the same pixels.
     const int px = static_cast<int>(listX * (static_cast<double>(data.xscale) / data.listScale));
     const int py = static_cast<int>(listY * (static_cast<double>(data.yscale) / data.listScale));
