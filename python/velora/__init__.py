@@ -120,6 +120,18 @@ def _grid(values, name):
     return array
 
 
+def _map_table(map):
+    """A client's colour map as 768 contiguous bytes, or None for one of the MAP_ values."""
+    if isinstance(map, (int, np.integer)):
+        return None
+    table = np.asarray(map)
+    if table.dtype.kind not in "iuf":
+        raise TypeError("velora: a colour map is a MAP_ value or a table of numbers")
+    if table.size != 768:
+        raise ValueError("velora: a colour map's table holds 256 red, green, blue triples")
+    return np.ascontiguousarray(np.clip(table, 0, 255), dtype=np.uint8).reshape(-1)
+
+
 class LegendEntry:
     """One line of a legend: a line sample, a marker and/or a filled patch, and its text."""
 
@@ -418,24 +430,34 @@ class Box(_OnDesk):
 
     def showmap(self, x1, y1, x2, y2, z, zmin=0.0, zmax=0.0, map=MAP_VIRIDIS):
         """z: rows of values (row 0 at y1) through the colour map between zmin and zmax (the
-        finite values' range when they are equal)."""
+        finite values' range when they are equal). map: one of the MAP_ values, or a table of
+        256 red, green, blue triples (0 ... 255)."""
         grid = _grid(z, "z")
         ny, nx = grid.shape
+        table = _map_table(map)
+        suffix = "_table" if table is not None else ""
+        last = table.ctypes.data_as(_library._bytes) if table is not None else map
         if grid.dtype == np.float32:
             grid = np.ascontiguousarray(grid)
-            self._call("showmap_f", x1, y1, x2, y2, grid.ctypes.data_as(_library._floats), nx, ny,
-                       zmin, zmax, map)
+            self._call("showmap" + suffix + "_f", x1, y1, x2, y2,
+                       grid.ctypes.data_as(_library._floats), nx, ny, zmin, zmax, last)
         else:
             grid = np.ascontiguousarray(grid, dtype=np.float64)
-            self._call("showmap_d", x1, y1, x2, y2, grid.ctypes.data_as(_library._doubles), nx,
-                       ny, zmin, zmax, map)
+            self._call("showmap" + suffix + "_d", x1, y1, x2, y2,
+                       grid.ctypes.data_as(_library._doubles), nx, ny, zmin, zmax, last)
 
     def setinvalidcolor(self, color):
         self._call("setinvalidcolor", color)
 
     def colorbar(self, zmin, zmax, map=MAP_VIRIDIS, caption="", size=0.5,
                  captionfont=FONT_ROMAN, tickfont=FONT_SANS):
-        self._call("colorbar", zmin, zmax, map, _encoded(caption), size, captionfont, tickfont)
+        table = _map_table(map)
+        if table is not None:
+            self._call("colorbar_table", zmin, zmax, table.ctypes.data_as(_library._bytes),
+                       _encoded(caption), size, captionfont, tickfont)
+        else:
+            self._call("colorbar", zmin, zmax, map, _encoded(caption), size, captionfont,
+                       tickfont)
 
     def contour(self, z, x1, y1, x2, y2, levels=None, color=0, dash=1.0, labelsize=0.0):
         """Contour lines of the grid placed as showmap places it; no levels: 5 to 10 round ones."""

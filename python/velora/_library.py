@@ -40,7 +40,8 @@ box_showbars_f PFFiii; box_showvectors_d PDDiif; box_showvectors_f PFFiif;
 box_line Pffffif; box_vector Pffffif; box_pset Pffi; box_rec Pffffi; box_setsymbol Pffiif;
 box_hwrite Pffsiifff; box_vwrite Pffsiifff; box_legend PLiif; box_legendat PLiddf;
 box_showmap_d PddddDiiddi; box_showmap_f PddddFiiddi; box_setinvalidcolor Pi;
-box_colorbar Pddisfii; box_contour_d PDiiddddDiiff; box_contour_f PFiiddddFiiff;
+box_colorbar Pddisfii;
+box_showmap_table_d PddddDiiddB; box_showmap_table_f PddddFiiddB; box_colorbar_table PddBsfii; box_contour_d PDiiddddDiiff; box_contour_f PFiiddddFiiff;
 box_showbmp Pffffs; box_clear Pi;
 text_free P; text_hwrite Pffsiifff; text_vwrite Pffsiifff; text_getlength PsifR
 """

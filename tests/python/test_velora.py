@@ -120,3 +120,15 @@ def test_ten_thousand_desks_leave_nothing_behind(tmp_path):
     grown = rss_kilobytes() - before
     print("growth over 10,000 desks: %d KB" % grown)
     assert grown < 1024
+
+
+def test_a_client_table_maps_as_the_published_map_it_copies(tmp_path):
+    z = np.add.outer(np.arange(6.0), np.arange(8.0) ** 2)
+    grey = np.repeat(np.arange(256), 3).reshape(256, 3)
+    for name, colours in (("published", velora.MAP_GREY), ("table", grey)):
+        with velora.Desk(str(tmp_path / name), eps=True, fontpath=FONTS) as page:
+            box = page.box(20, 15, 100, 90)
+            box.dim(0, 8, 0, 6)
+            box.showmap(0, 0, 8, 6, z, map=colours)
+            box.colorbar(0, 55, colours, "z")
+    assert (tmp_path / "table.eps").read_bytes() == (tmp_path / "published.eps").read_bytes()

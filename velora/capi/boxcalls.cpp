@@ -47,6 +47,11 @@ COLORMAPS mapOf(int map) {
     return static_cast<COLORMAPS>(map);
 }
 
+velora::ColourMap tableOf(const unsigned char* table) {
+    if (!table) throw Refusal{VELORA_INVALID, "Velora: a colour map's table is 768 bytes"};
+    return velora::ColourMap(table);
+}
+
 std::vector<LegendEntry> legendOf(const velora_legend_entry* entries, int n) {
     requireArray(entries, n);
     std::vector<LegendEntry> legend;
@@ -316,6 +321,24 @@ int VELORA_CALL velora_box_showmap_f(velora_box* b, double x1, double y1, double
     });
 }
 
+int VELORA_CALL velora_box_showmap_table_d(velora_box* b, double x1, double y1, double x2,
+                                           double y2, const double* z, int nx, int ny, double zmin,
+                                           double zmax, const unsigned char* table) {
+    return onBox(b, [&](boxclass& box) {
+        requireGrid(z, nx, ny);
+        box.showmap(x1, y1, x2, y2, z, nx, ny, zmin, zmax, tableOf(table));
+    });
+}
+
+int VELORA_CALL velora_box_showmap_table_f(velora_box* b, double x1, double y1, double x2,
+                                           double y2, const float* z, int nx, int ny, double zmin,
+                                           double zmax, const unsigned char* table) {
+    return onBox(b, [&](boxclass& box) {
+        requireGrid(z, nx, ny);
+        box.showmap(x1, y1, x2, y2, z, nx, ny, zmin, zmax, tableOf(table));
+    });
+}
+
 int VELORA_CALL velora_box_setinvalidcolor(velora_box* b, int colour) {
     return onBox(b, [&](boxclass& box) { box.setinvalidcolor(colour); });
 }
@@ -326,6 +349,15 @@ int VELORA_CALL velora_box_colorbar(velora_box* b, double zmin, double zmax, int
     return onBox(b, [&](boxclass& box) {
         requireText(caption);
         box.colorbar(zmin, zmax, mapOf(map), caption, size, captionfont, tickfont);
+    });
+}
+
+int VELORA_CALL velora_box_colorbar_table(velora_box* b, double zmin, double zmax,
+                                          const unsigned char* table, const char* caption,
+                                          float size, int captionfont, int tickfont) {
+    return onBox(b, [&](boxclass& box) {
+        requireText(caption);
+        box.colorbar(zmin, zmax, tableOf(table), caption, size, captionfont, tickfont);
     });
 }
 

@@ -217,10 +217,23 @@ VELORA_C_API int VELORA_CALL velora_box_showmap_d(velora_box* b, double x1, doub
 VELORA_C_API int VELORA_CALL velora_box_showmap_f(velora_box* b, double x1, double y1, double x2,
                                                   double y2, const float* z, int nx, int ny,
                                                   double zmin, double zmax, int map);
+/* The same with a client's map: 256 red, green, blue triples (768 bytes). */
+VELORA_C_API int VELORA_CALL velora_box_showmap_table_d(velora_box* b, double x1, double y1,
+                                                        double x2, double y2, const double* z,
+                                                        int nx, int ny, double zmin, double zmax,
+                                                        const unsigned char* table);
+VELORA_C_API int VELORA_CALL velora_box_showmap_table_f(velora_box* b, double x1, double y1,
+                                                        double x2, double y2, const float* z,
+                                                        int nx, int ny, double zmin, double zmax,
+                                                        const unsigned char* table);
 VELORA_C_API int VELORA_CALL velora_box_setinvalidcolor(velora_box* b, int colour);
 VELORA_C_API int VELORA_CALL velora_box_colorbar(velora_box* b, double zmin, double zmax, int map,
                                                  const char* caption, float size, int captionfont,
                                                  int tickfont);
+VELORA_C_API int VELORA_CALL velora_box_colorbar_table(velora_box* b, double zmin, double zmax,
+                                                       const unsigned char* table,
+                                                       const char* caption, float size,
+                                                       int captionfont, int tickfont);
 VELORA_C_API int VELORA_CALL velora_box_contour_d(velora_box* b, const double* z, int nx, int ny,
                                                   double x1, double y1, double x2, double y2,
                                                   const double* levels, int nlevels, int colour,
