@@ -64,7 +64,8 @@ TEST(DisplayScaling, At144DpiWindowPensAndReadOutScale) {
     // page follows it.
     RECT suggested{0, 0, 900, 700};
     SendMessageA(hwnd, WM_DPICHANGED, MAKEWPARAM(120, 120), reinterpret_cast<LPARAM>(&suggested));
-    settle(hwnd);
+    // The page takes the new scale when it is painted next; the paint is sent, not awaited.
+    repaint(hwnd);
     EXPECT_EQ(windowSize(hwnd).cx, 900);
     EXPECT_FLOAT_EQ(screen.frameData().xscale, static_cast<float>(clientSize(hwnd).cx / 1279.0));
 }
