@@ -24,7 +24,8 @@ from . import _library
 __all__ = ["Desk", "Box", "Text", "Error", "LegendEntry", "rgb", "seriescolor"]
 
 # Devices, clear modes, axes and scales, fonts, symbols, colour maps and legend corners.
-SCREEN, EPS, PLT, PDF, SVG, DOUBLESIZE, MAXIMIZE = 0x1, 0x2, 0x4, 0x8, 0x10, 0x1000, 0x2000
+SCREEN, EPS, PLT, PDF, SVG, DOUBLESIZE, MAXIMIZE, SMOOTH = (0x1, 0x2, 0x4, 0x8, 0x10, 0x1000,
+                                                            0x2000, 0x4000)
 CLEAR_AND_EMPTY, CLEAR_TO_VIEWPORT, CUT_TO_VIEWPORT = 0, 1, 2
 X_AXIS, Y_AXIS, Y2_AXIS, Z_AXIS = 0, 1, 2, 3
 LINEAR, LOG10, TIME = 0, 1, 2
@@ -156,7 +157,7 @@ class Desk:
     with block). Its files are name plus the device's extension."""
 
     def __init__(self, name, eps=False, plt=False, pdf=False, svg=False, screen=False,
-                 fontpath=None, doublesize=False, maximize=False):
+                 fontpath=None, doublesize=False, maximize=False, smooth=False):
         self._handle = _lib.velora_desk_new()
         if not self._handle:
             raise Error("velora: no desk could be made")
@@ -169,7 +170,7 @@ class Desk:
             _check(_lib.velora_desk_setfontpath(self._handle, _encoded(fontpath)))
         devices = ((SCREEN if screen else 0) | (EPS if eps else 0) | (PLT if plt else 0) |
                    (PDF if pdf else 0) | (SVG if svg else 0) | (DOUBLESIZE if doublesize else 0) |
-                   (MAXIMIZE if maximize else 0))
+                   (MAXIMIZE if maximize else 0) | (SMOOTH if smooth else 0))
         _check(_lib.velora_desk_open(self._handle, devices, _encoded(name)))
         self._open = True
 

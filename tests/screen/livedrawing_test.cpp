@@ -1,6 +1,7 @@
 // Live drawing goes to the window in batches, yet the window shows what a repaint of the same
 // display lists shows: lines in several colours and widths, symbols, text, dots and a dense
-// polyline, in a plot box cleared to its viewport again and again as a live plot is.
+// polyline, in a plot box cleared to its viewport again and again as a live plot is; with the
+// window system's pens and with antialiased lines.
 #include "desk/desk.h"
 #include "plot/boxclass.h"
 
@@ -63,15 +64,17 @@ std::vector<COLORREF> clientPixels(HWND hwnd) {
                                          << first % width << ", " << first / width << ")";
 }
 
-} // namespace
-
-TEST(LiveDrawing, ShowsWhatARepaintOfTheDisplayListsShows) {
+// Draws live, repaints, and returns the live pixels once they are known to equal the repaint's.
+std::vector<COLORREF> liveAndRepainted(int flags) {
     const std::string placement = placementForClient(20, 20, 560, 420);
     ScreenDesk page;
     page.setfontpath(VELORA_FONT_DIR);
-    page.open(SCREEN, "live drawing", placement.c_str());
+    page.open(SCREEN | flags, "live drawing", placement.c_str());
     HWND hwnd = page.window();
-    ASSERT_TRUE(hwnd);
+    if (!hwnd) {
+        ADD_FAILURE() << "no window";
+        return {};
+    }
 
     // On the desk's own layer: lines of several colours and widths, dots.
     const float widths[] = {0.0f, 0.3f, 1.0f, 2.5f};
@@ -115,4 +118,24 @@ TEST(LiveDrawing, ShowsWhatARepaintOfTheDisplayListsShows) {
     EXPECT_NE(std::count(live.begin(), live.end(), live[0]),
               static_cast<std::ptrdiff_t>(live.size()));
     page.close();
+    return live;
+}
+
+std::size_t colourCount(std::vector<COLORREF> pixels) {
+    std::sort(pixels.begin(), pixels.end());
+    return static_cast<std::size_t>(std::unique(pixels.begin(), pixels.end()) - pixels.begin());
+}
+
+} // namespace
+
+TEST(LiveDrawing, ShowsWhatARepaintOfTheDisplayListsShows) {
+    const std::vector<COLORREF> live = liveAndRepainted(0);
+    // The palette's pens and white, nothing between them.
+    EXPECT_LE(colourCount(live), 17u);
+}
+
+TEST(LiveDrawing, SmoothLinesShowWhatARepaintShowsThroughPiecesAndClearedViewports) {
+    const std::vector<COLORREF> live = liveAndRepainted(SMOOTH);
+    // Edges blended towards white in many levels.
+    EXPECT_GT(colourCount(live), 100u);
 }

@@ -55,7 +55,8 @@ enum velora_devices {
     VELORA_PDF = 0x0008,
     VELORA_SVG = 0x0010,
     VELORA_DOUBLESIZE = 0x1000,
-    VELORA_MAXIMIZE = 0x2000
+    VELORA_MAXIMIZE = 0x2000,
+    VELORA_SMOOTH = 0x4000
 };
 
 /* The message of the last call that did not return VELORA_OK on this thread, "" before any. */

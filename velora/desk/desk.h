@@ -34,8 +34,9 @@ public:
     desk(const desk&) = delete;
     desk& operator=(const desk&) = delete;
 
-    // Opens the devices named by the flag bits (SCREEN, EPS, PLT, DOUBLESIZE, MAXIMIZE). `name`
-    // is the window title and the file name; `posSize` the placement text of MakePosSize or null.
+    // Opens the devices named by the flag bits (SCREEN, EPS, PLT, PDF, SVG, DOUBLESIZE, MAXIMIZE,
+    // SMOOTH). `name` is the window title and the file name; `posSize` the placement text of
+    // MakePosSize or null.
     void open(int device, const char* name, const char* posSize = nullptr);
     // Closes the screen window, waits for it, and finishes and deletes every device.
     void close();

@@ -19,6 +19,7 @@ BufferTarget::BufferTarget(PageBuffer& page) : CanvasTarget(page.raster()), page
 void BufferTarget::stretchImage(PageBuffer& page, int left, int top, int width, int height,
                                 int columns, int rows, const void* pixels, const void* infoHeader,
                                 bool cells) {
+    page.raster().endStroke();
     // A picture of cells is drawn here, with the window system's pixels for crisp stretching
     // and at a small part of its cost; any other picture, or one this code does not take, goes
     // to the window system.
@@ -33,6 +34,7 @@ void BufferTarget::stretchImage(PageBuffer& page, int left, int top, int width, 
 
 void BufferTarget::loadFile(PageBuffer& page, const char* name, int left, int top, int width,
                             int height) {
+    page.raster().endStroke();
     gdipictures::copyFile(page.context(), name, left, top, width, height);
     GdiFlush();
     page.raster().markChanged(spanned(left, top, width, height));

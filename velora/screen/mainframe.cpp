@@ -419,6 +419,7 @@ void MainFrame::zoomFkt(HWND hwnd, MainFrameData& d, LPARAM point, int level) {
     lens << Flag(19) << static_cast<void*>(&d.scrollInfo) << Flag(20)
          << static_cast<void*>(d.layers);
     lens << Flag(21) << static_cast<void*>(d.penTablePtr) << Flag(22) << static_cast<void*>(d.pens);
+    lens << Flag(23) << static_cast<void*>(&d.smooth);
     lens.open(point, level);
     static const char* const cursors[] = {"OrinCursorLupe2", "OrinCursorLupe4", "OrinCursorLupe8"};
     const int shown = std::clamp(lens.getLevel(), 1, 3);

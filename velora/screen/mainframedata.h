@@ -23,6 +23,7 @@ struct MainFrameData {
     float listScale;                   // display-list units per virtual unit
     int penExtra;                      // pixels added to every pen, at 96 DPI
     float penScale;                    // the monitor's DPI / 96: every pen's pixels times this
+    bool smooth;                       // lines antialiased on the page and the lens (SMOOTH)
     SCROLLINFO scrollInfo;             // the vertical scroll bar of a double-height page
     int* penTablePtr;                  // the screen device's pen table
     MessageWnd* deskMsgWnd;            // mouse position in desk units

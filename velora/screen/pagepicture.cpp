@@ -51,6 +51,7 @@ bool PagePicture::renderPixels(std::vector<unsigned char>& pixels) const {
     // Drawn as the window draws its own page buffer, so that the copy has the window's pixels.
     PageBuffer page;
     if (!page.resize(pageWidth, pageHeight)) return false;
+    page.raster().setSmooth(data.smooth);
     {
         BufferTarget target(page);
         replay(target);

@@ -3,7 +3,9 @@
 #include "devices/displaylist/plotreplay.h"
 #include "devices/displaylist/replaymapping.h"
 #include "devices/selector/penstack.h"
+#include "screen/buffertarget.h"
 #include "screen/devicecontexttarget.h"
+#include "screen/pagebuffer.h"
 
 #include <cstring>
 #include <memory>
@@ -53,6 +55,9 @@ void ZoomWnd::setValue(void* value) {
         break;
     case 22:
         data.pens = static_cast<PenStack*>(value);
+        break;
+    case 23:
+        data.smoothPtr = static_cast<bool*>(value);
         break;
     default:
         WndExClass::setValue(value);
@@ -128,10 +133,22 @@ void ZoomWnd::paint(HWND hwnd, ZoomWndData& d, WPARAM size, LPARAM centre) {
             -static_cast<int>((cy - halfHeight / magnification) / static_cast<double>(ys) * k);
         const int scroll = d.scrollInfoPtr->nPos - static_cast<int>(d.scrollInfoPtr->nPage);
         // The lens's pen addition stays its own: the screen window's pens are not changed.
-        DeviceContextTarget target(memory, *d.pens, d.penTablePtr);
-        PlotReplay::run(*d.layers,
-                        ReplayMapping::zoom(xs, ys, k, magnification, lensPen, offX, offY, scroll),
-                        target);
+        const ReplayMapping mapping =
+            ReplayMapping::zoom(xs, ys, k, magnification, lensPen, offX, offY, scroll);
+        PageBuffer smooth;
+        if (d.smoothPtr && *d.smoothPtr && smooth.resize(client.right, client.bottom)) {
+            // Antialiased as the window's page is, drawn as it draws its page buffer.
+            smooth.raster().setSmooth(true);
+            {
+                BufferTarget target(smooth);
+                PlotReplay::run(*d.layers, mapping, target);
+            }
+            GdiFlush();
+            smooth.copyTo(memory, client);
+        } else {
+            DeviceContextTarget target(memory, *d.pens, d.penTablePtr);
+            PlotReplay::run(*d.layers, mapping, target);
+        }
     }
     BitBlt(window, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
     SelectObject(memory, oldPicture);

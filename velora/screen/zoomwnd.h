@@ -21,8 +21,9 @@ struct ZoomWndData {
     NumberedList<PlotPuffer>* layers;
     SCROLLINFO* scrollInfoPtr;
     PenStack* pens;
-    int complete; // 1 when everything a paint needs is set
-    int level;    // 1, 2 or 3: magnified 2, 4 or 8 times
+    bool* smoothPtr; // the window's SMOOTH: the lens draws its lines antialiased too
+    int complete;    // 1 when everything a paint needs is set
+    int level;       // 1, 2 or 3: magnified 2, 4 or 8 times
     // Remembered at creation: where the parent's client area lies in its window, and the size.
     int captionOffset;
     int frameOffset;
@@ -47,8 +48,8 @@ public:
     bool exists();
 
 protected:
-    // Flags 15 ... 22: the screen window's scales, pen addition, scroll bar, layers, pen table
-    // and pens.
+    // Flags 15 ... 23: the screen window's scales, pen addition, scroll bar, layers, pen table,
+    // pens and smoothness.
     void setValue(void* value) override;
 
 private:

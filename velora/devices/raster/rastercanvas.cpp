@@ -90,6 +90,15 @@ void RasterCanvas::attach(std::uint32_t* target, int width, int height, int rowP
     rows = usable ? height : 0;
     pitch = usable ? rowPitch : 0;
     changed = PixelBounds{};
+    if (smoothLines) stroke.attach(pixels, columns, rows, pitch);
+}
+
+void RasterCanvas::setSmooth(bool on) {
+    if (on == smoothLines) return;
+    smoothLines = on;
+    // The stroke's record of the pixels is made only for a smooth canvas.
+    stroke.attach(on ? pixels : nullptr, columns, rows, pitch);
+    stroke.setPen(colour, penWidth);
 }
 
 void RasterCanvas::roundDot(int width, std::vector<DotRow>& dotRows) {
@@ -119,8 +128,12 @@ void RasterCanvas::setDotShaper(DotShaper dotShaper) {
 }
 
 void RasterCanvas::setPen(std::uint32_t penColour, int width) {
-    colour = penColour;
     width = std::min(std::max(1, width), widestPen);
+    if (smoothLines && (penColour != colour || width != penWidth)) {
+        stroke.end();
+        stroke.setPen(penColour, width);
+    }
+    colour = penColour;
     if (width == penWidth) return;
     penWidth = width;
     if (width == 1) return;
@@ -137,6 +150,7 @@ void RasterCanvas::fill(PixelBounds area, std::uint32_t fillColour) {
     area.top = std::max(area.top, 0);
     area.right = std::min(area.right, columns);
     area.bottom = std::min(area.bottom, rows);
+    endStroke();
     if (!pixels || area.empty()) return;
     for (int y = area.top; y < area.bottom; ++y)
         std::fill(pixels + static_cast<long long>(y) * pitch + area.left,
@@ -193,7 +207,9 @@ void RasterCanvas::polylines(const LinePoint* points, const unsigned long* count
         bool near = true;
         for (unsigned long i = 0; i < count && near; ++i)
             near = magnitude(points[i].x) <= farthest && magnitude(points[i].y) <= farthest;
-        if (near && penWidth == 1) {
+        if (near && smoothLines) {
+            smoothPolyline(points, count);
+        } else if (near && penWidth == 1) {
             for (unsigned long i = 1; i < count; ++i)
                 thinLine(static_cast<int>(points[i - 1].x), static_cast<int>(points[i - 1].y),
                          static_cast<int>(points[i].x), static_cast<int>(points[i].y));
@@ -237,5 +253,17 @@ void RasterCanvas::penRectangle(int left, int top, int right, int bottom) {
         std::uint32_t* const row = pixels + y * pitch;
         for (int x = left; x < right; ++x)
             row[x] = c;
+    }
+}
+
+void RasterCanvas::smoothPolyline(const LinePoint* points, unsigned long count) {
+    const int reach = stroke.reach();
+    for (unsigned long i = 1; i < count; ++i) {
+        const LinePoint& a = points[i - 1];
+        const LinePoint& b = points[i];
+        stroke.segment(static_cast<double>(a.x), static_cast<double>(a.y), static_cast<double>(b.x),
+                       static_cast<double>(b.y));
+        markSegment(static_cast<int>(a.x), static_cast<int>(a.y), static_cast<int>(b.x),
+                    static_cast<int>(b.y), reach);
     }
 }

@@ -13,6 +13,7 @@
 
 #include "common/api.h"
 #include "devices/raster/linebatch.h"
+#include "devices/raster/smoothstroke.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -63,6 +64,14 @@ public:
     void setDotShaper(DotShaper shaper);
     // The pen of the lines that follow; widths below 1 draw as 1, above widestPen as widestPen.
     void setPen(std::uint32_t colour, int width);
+    // Lines antialiased (SmoothStroke) instead of with the window system's pixels. Whatever
+    // draws on the pixels besides this canvas ends the stroke first (endStroke); everything the
+    // canvas draws itself besides lines ends it too.
+    void setSmooth(bool on);
+    bool smooth() const { return smoothLines; }
+    void endStroke() {
+        if (smoothLines) stroke.end();
+    }
     void polylines(const LinePoint* points, const unsigned long* counts, int lines) override;
     // Fills the rectangle, clipped to the pixels.
     void fill(PixelBounds area, std::uint32_t colour);
@@ -105,6 +114,7 @@ private:
     // Fills with the pen's colour, clipped to the pixels.
     void penRectangle(int left, int top, int right, int bottom);
     void markSegment(int x0, int y0, int x1, int y1, int reach);
+    void smoothPolyline(const LinePoint* points, unsigned long count);
 
     // rasterpolygon.cpp: an edge of the polygon being filled, walked down the rows it crosses;
     // in 32 bits for a polygon near the pixels (most of them, and cheaper so on a 32-bit
@@ -149,6 +159,8 @@ private:
     const std::vector<DotRow>* dot;        // the current pen's
     int dotReach;                          // how far the dot reaches from its point
     PixelBounds changed;
+    bool smoothLines = false;
+    SmoothStroke stroke;
     // Kept between polygons, so that filling one allocates nothing once they have grown.
     std::vector<NearEdge> nearEdges;
     std::vector<NearEdge*> nearOrder, nearActive;

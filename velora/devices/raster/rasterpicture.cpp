@@ -46,6 +46,7 @@ long long picked(long long at, long long source, long long destination, bool las
 bool RasterCanvas::palettePicture(int left, int top, int width, int height, int pictureWidth,
                                   int pictureHeight, const void* picturePixels,
                                   const void* infoHeader) {
+    endStroke();
     if (!picturePixels || !infoHeader || width <= 0 || height <= 0) return false;
     const auto* header = static_cast<const unsigned char*>(infoHeader);
     const long headerHeight = readSigned32(header + 8);

@@ -413,6 +413,7 @@ void RasterCanvas::fillFewEdges(std::size_t count, std::uint32_t fillColour, uns
 
 void RasterCanvas::fillPolygon(const LinePoint* points, unsigned long count,
                                std::uint32_t fillColour, unsigned alpha) {
+    endStroke();
     if (!pixels || !points || count < 3 || alpha == 0) return;
     long lowest = points[0].x, highest = points[0].x;
     for (unsigned long i = 0; i < count; ++i) {

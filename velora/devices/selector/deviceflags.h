@@ -9,7 +9,8 @@ enum DEVICEFLAGS {
     PDF = 0x0008,        // a PDF file
     SVG = 0x0010,        // an SVG file
     DOUBLESIZE = 0x1000, // a page of double height, 133.33 x 200 units
-    MAXIMIZE = 0x2000    // the screen window maximised
+    MAXIMIZE = 0x2000,   // the screen window maximised
+    SMOOTH = 0x4000      // the screen's lines, symbols and text antialiased
 };
 typedef int DEVICE;
 

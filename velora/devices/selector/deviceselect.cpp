@@ -16,6 +16,7 @@ public:
     int close() { return 0; }
     void setdoublesize() {}
     void setmaximize() {}
+    void setsmooth() {}
     void _moveTo(float, float) {}
     void _lineTo(float, float) {}
     void setPenWidth(float) {}
@@ -120,6 +121,7 @@ void deviceselect::in(DEVICE dev, char name[], char* posSize) {
     }
     if (dev & DOUBLESIZE) setdoublesize();
     if (dev & MAXIMIZE) setmaximize();
+    if ((dev & SMOOTH) && winscr) winscr->setsmooth();
     sp(0);
     pw(0.3f);
 }

@@ -285,6 +285,12 @@ void WinScr::putbmp(float x1, float y1, float x2, float y2, bitmap24& image) {
                image.GetInfoHeader());
 }
 
+void WinScr::setsmooth() {
+    const auto guard = live.hold();
+    page.raster().setSmooth(true);
+    data.smooth = true;
+}
+
 void WinScr::fail(const char* message, unsigned short id) {
     std::cout << message;
     std::cout.flush();

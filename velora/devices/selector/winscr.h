@@ -72,6 +72,9 @@ public:
 
     void setdoublesize() { MainFrame::setdoublesize(); }
     void setmaximize() { MainFrame::setmaximize(); }
+    // Lines, symbols and text antialiased on the page buffer, the zoom lens and the saved and
+    // copied pixels from now on; printing and the metafile keep the window system's pens.
+    void setsmooth();
     void setdeskposition(int x, int y) { MainFrame::setdeskposition(x, y); }
 
 private:
