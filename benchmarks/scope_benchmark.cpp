@@ -100,10 +100,10 @@ double qcustomplotFramesPerSecond(int n, double minimumSeconds) {
     return rate;
 }
 
-double framesPerSecond(int n, double minimumSeconds) {
+double framesPerSecond(int n, double minimumSeconds, int flags = 0) {
     ScreenDesk page;
     page.setfontpath(VELORA_FONT_DIR);
-    page.open(SCREEN, "scope benchmark", desk::MakePosSize(0, 0, 1040, 820));
+    page.open(SCREEN | flags, "scope benchmark", desk::MakePosSize(0, 0, 1040, 820));
     HWND hwnd = page.window();
     boxclass box(page);
     box.init(12, 10, 128, 94, 1, 1);
@@ -128,17 +128,19 @@ double framesPerSecond(int n, double minimumSeconds) {
         }
     }
     const double repaint = repaintSeconds(hwnd);
-    std::printf("scope, N = %6d: %7.1f frames/s (%d frames in %.2f s); one repaint %.4f s\n", n,
-                frames / seconds, frames, seconds, repaint);
+    std::printf("scope, N = %6d%s: %7.1f frames/s (%d frames in %.2f s); one repaint %.4f s\n", n,
+                flags & SMOOTH ? ", SMOOTH" : "", frames / seconds, frames, seconds, repaint);
     page.close();
     return frames / seconds;
 }
 
 // Velora and QCustomPlot take turns, twice each; the better run of each is compared.
+// Velora's smooth lines are measured in the same turns; QCustomPlot antialiases its graph.
 void besideQCustomPlot(int n, double minimumSeconds) {
-    double ours = 0, theirs = -1;
+    double ours = 0, smooth = 0, theirs = -1;
     for (int turn = 0; turn < 2; ++turn) {
         ours = std::max(ours, framesPerSecond(n, minimumSeconds));
+        smooth = std::max(smooth, framesPerSecond(n, minimumSeconds, SMOOTH));
         theirs = std::max(theirs, qcustomplotFramesPerSecond(n, minimumSeconds));
     }
     if (theirs < 0)
@@ -148,6 +150,9 @@ void besideQCustomPlot(int n, double minimumSeconds) {
         std::printf("  N = %6d: velora %7.1f frames/s, QCustomPlot %7.1f frames/s: %.2f times "
                     "its rate\n",
                     n, ours, theirs, ours / theirs);
+    if (theirs > 0)
+        std::printf("  N = %6d: velora SMOOTH %7.1f frames/s: %.2f times QCustomPlot's rate\n", n,
+                    smooth, smooth / theirs);
 }
 
 void appendSegments(int segments) {

@@ -4,18 +4,19 @@
 # the 32-bit build where this machine can, else the 64-bit build. The screenshot scripts of
 # the single examples call this with their own timing and window size.
 #
-# screenshot-example.sh TARGET RUN_SECONDS DESKTOP GRAB_AFTER CROP PICTURE
-#   TARGET       the example's build target, run as TARGET.exe RUN_SECONDS
+# screenshot-example.sh TARGET RUN_SECONDS DESKTOP GRAB_AFTER CROP PICTURE [ARGUMENT]
+#   TARGET       the example's build target, run as TARGET.exe RUN_SECONDS [ARGUMENT]
 #   DESKTOP      Wine's virtual desktop, NAME,WIDTHxHEIGHT
 #   GRAB_AFTER   seconds from the start of the example to the grab
 #   CROP         the part of the screen kept, as ImageMagick geometry
 #   PICTURE      the file written in docs/images
 set -euo pipefail
-if [ $# -ne 6 ]; then
-    echo "usage: $0 TARGET RUN_SECONDS DESKTOP GRAB_AFTER CROP PICTURE" >&2
+if [ $# -ne 6 ] && [ $# -ne 7 ]; then
+    echo "usage: $0 TARGET RUN_SECONDS DESKTOP GRAB_AFTER CROP PICTURE [ARGUMENT]" >&2
     exit 2
 fi
 target=$1 run_seconds=$2 desktop=$3 grab_after=$4 crop=$5 picture=$6
+extra=("${@:7}")
 cd "$(dirname "$0")/.."
 root=$(pwd)
 
@@ -31,7 +32,7 @@ cmake --build --preset "$preset" --target "$target" >/dev/null
 wine_session_start "$arch"
 
 cd "build/$preset/bin"
-timeout 60 "$wine" explorer "/desktop=$desktop" "$target.exe" "$run_seconds" >/dev/null 2>&1 &
+timeout 60 "$wine" explorer "/desktop=$desktop" "$target.exe" "$run_seconds" "${extra[@]}" >/dev/null 2>&1 &
 runner=$!
 sleep "$grab_after"
 import -window root -crop "$crop" +repage "$root/docs/images/$picture"

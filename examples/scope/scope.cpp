@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -101,13 +102,15 @@ public:
 int main(int argc, char** argv) {
     using Clock = std::chrono::steady_clock;
     const double runSeconds = argc > 1 ? std::atof(argv[1]) : 0.0;
+    // "smooth" after the seconds: antialiased lines.
+    const bool smooth = argc > 2 && std::strcmp(argv[2], "smooth") == 0;
 
     ControlWindow control;
     if (!control.open()) return 1;
 
     ScopeDesk page;
     page.setfontpath(VELORA_FONT_DIR);
-    page.open(SCREEN, "velora scope", desk::MakePosSize(0, 0, 1040, 820));
+    page.open(SCREEN | (smooth ? SMOOTH : 0), "velora scope", desk::MakePosSize(0, 0, 1040, 820));
     boxclass box(page);
     box.init(18, 12, 128, 94, 1, 1);
     box.dim(0, 10, -1.5f, 1.5f, 0, 0, 1, boxclass::TICKS_INSIDE);
